@@ -1,0 +1,33 @@
+# Two entry points: `make run` shows the dialog, `make test` runs every test.
+# Both install what is missing first (Debian packages, as root) and build.
+SHELL := /bin/bash
+ROOT  := $(CURDIR)
+BUILD := $(ROOT)/build
+JOBS  ?= $(shell nproc)
+
+.PHONY: run test setup build build-win build-host clean
+
+run: setup build-win
+	scripts/run-dialog.sh
+
+test: setup build
+	scripts/run-tests.sh
+
+setup:
+	scripts/install-deps.sh
+	scripts/wine-prefix.sh
+
+build: build-host build-win
+
+build-host:
+	cmake -S . -B $(BUILD)/host -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DDBSETUP_SANITIZE=ON
+	cmake --build $(BUILD)/host -j $(JOBS)
+
+build-win:
+	cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64.cmake -DDBSETUP_OUTPUT_DIR=$(BUILD)
+	cmake --build $(BUILD)/win -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD)/host $(BUILD)/win $(BUILD)/dbsetup.exe
