@@ -34,6 +34,12 @@ std::string AllHighBytes()
     return bytes;
 }
 
+std::string Replaced(std::string text, std::size_t position, char c)
+{
+    text[position] = c;
+    return text;
+}
+
 std::string LowerCase(std::string text)
 {
     for (char& c : text)
@@ -118,20 +124,25 @@ TEST(HexCipher, TolerantHexReading)
 TEST(HexCipher, NonHexCharacterFailsAndKeepsTheCallersValue)
 {
     const std::string stored = EncryptToHex("secret", CipherKey);
-    const std::string rows[] = {
-        stored.substr(0, 4) + " " + stored.substr(5),  // space
-        "G" + stored.substr(1),                          // upper-case G
-        stored.substr(0, 15) + "g",                      // lower-case g, last digit of a pair
-        stored + "AG",                                   // ninth pair: checked though dropped
-        stored + "-1",
-        "0x" + stored.substr(2),
-        "\0"s + stored.substr(1),
+    struct TRow {
+        const char* Name;
+        std::string Hex;
     };
-    for (const std::string& hex : rows) {
+    const TRow rows[] = {
+        {"space", Replaced(stored, 4, ' ')},
+        {"upper-case G", Replaced(stored, 0, 'G')},
+        {"lower-case g, second digit of the last pair", Replaced(stored, 15, 'g')},
+        {"ninth pair: checked though dropped", stored + "AG"},
+        {"minus sign", stored + "-1"},
+        {"0x prefix", Replaced(stored, 1, 'x')},
+        {"zero byte", Replaced(stored, 1, '\0')},
+    };
+    for (const TRow& row : rows) {
         std::string password = "former value";
-        EXPECT_EQ(MessageOf([&] { password = DecryptFromHex(hex, CipherKey); }), "Error: not a Hex String")
-            << hex;
-        EXPECT_EQ(password, "former value") << hex;
+        EXPECT_EQ(MessageOf([&] { password = DecryptFromHex(row.Hex, CipherKey); }),
+                  "Error: not a Hex String")
+            << row.Name << ": " << HexOf(row.Hex);
+        EXPECT_EQ(password, "former value") << row.Name;
     }
 }
 
