@@ -1,0 +1,60 @@
+#include "toolkit/canvas.h"
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::SetHandle(HDC dc) { FHandle = dc; }
+
+void TCanvas::FillRect(const TRect& rect) { FillRect(rect, FBrushColor); }
+
+void TCanvas::FillRect(const TRect& rect, TColor color) {
+    if (!FHandle || color == clNone) return;
+    RECT r = rect.ToRECT();
+    HBRUSH brush = CreateSolidBrush(ColorToRGB(color));
+    ::FillRect(FHandle, &r, brush);
+    DeleteObject(brush);
+}
+
+void TCanvas::Line(int x1, int y1, int x2, int y2, TColor color) {
+    if (!FHandle) return;
+    HPEN pen = CreatePen(PS_SOLID, 1, ColorToRGB(color));
+    HGDIOBJ old = SelectObject(FHandle, pen);
+    MoveToEx(FHandle, x1, y1, nullptr);
+    LineTo(FHandle, x2, y2);
+    SelectObject(FHandle, old);
+    DeleteObject(pen);
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+    if (FHandle) ::SetPixelV(FHandle, x, y, ColorToRGB(color));
+}
+
+COLORREF TCanvas::Pixel(int x, int y) const { return FHandle ? GetPixel(FHandle, x, y) : CLR_INVALID; }
+
+void TCanvas::DrawText(const std::wstring& text, TRect rect, UINT flags, TColor color) {
+    if (!FHandle) return;
+    HGDIOBJ oldFont = SelectObject(FHandle, FFont.Handle());
+    int oldMode = SetBkMode(FHandle, TRANSPARENT);
+    COLORREF oldColor = SetTextColor(FHandle, ColorToRGB(color));
+    RECT r = rect.ToRECT();
+    ::DrawTextW(FHandle, text.c_str(), static_cast<int>(text.size()), &r, flags);
+    SetTextColor(FHandle, oldColor);
+    SetBkMode(FHandle, oldMode);
+    SelectObject(FHandle, oldFont);
+}
+
+SIZE TCanvas::TextExtent(const std::wstring& text) {
+    SIZE size{};
+    HDC dc = FHandle ? FHandle : GetDC(nullptr);
+    HGDIOBJ oldFont = SelectObject(dc, FFont.Handle());
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, oldFont);
+    if (!FHandle) ReleaseDC(nullptr, dc);
+    return size;
+}
+
+TCanvasBinding::TCanvasBinding(TCanvas& canvas, HDC dc)
+    : FCanvas(canvas), FGuard(canvas.Lock()), FPrevious(canvas.Handle()) {
+    FCanvas.SetHandle(dc);
+}
+
+TCanvasBinding::~TCanvasBinding() { FCanvas.SetHandle(FPrevious); }

@@ -1,0 +1,56 @@
+#pragma once
+// A top-level form: a fixed dialog frame, client size, centred on first show; it knows its
+// focused control, moves the focus in tab order and answers the dialog keys.
+#include <string>
+#include <vector>
+
+#include "toolkit/win_control.h"
+
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    const std::wstring& Caption() const { return FCaption; }
+    void SetCaption(std::wstring caption);
+    void SetClientSize(int width, int height);
+
+    // The control that has, or last had, the focus inside the form.
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void FocusControl(TWinControl* control);
+    void SetFocusedControl(TWinControl* control);
+
+    // Every focusable descendant in tab order: by TabOrder within each parent, depth first.
+    std::vector<TWinControl*> TabOrderList() const;
+    // Moves the focus to the next control after current (the first when current is null):
+    // forward or back, only tab stops when checkTabStop, skipping what cannot take the focus,
+    // wrapping around at the end.
+    void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+
+    // Tab, Shift+Tab, then every other key offered to all controls (Escape to the cancel button).
+    bool DialogKey(UINT key) override;
+
+    void ShowForm();  // shows the form, centred on the desktop the first time
+    void Close();     // the main form's close ends the application
+
+    TNotifyEvent OnCreate;
+    // Runs OnCreate: after the whole layout has been read.
+    void DoCreate();
+
+    bool SetProperty(const TLayoutProperty& property, const TLayoutContext& context) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void FocusEnter() override;
+
+private:
+    void CentreOnDesktop();
+    void ActivateFocus();
+
+    std::wstring FCaption;
+    int FClientWidth = 0;
+    int FClientHeight = 0;
+    TWinControl* FActiveControl = nullptr;
+    bool FShown = false;
+};

@@ -1,0 +1,45 @@
+#include "toolkit/label.h"
+
+#include "toolkit/strings.h"
+
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {}
+
+void TLabel::SetCaption(std::wstring caption) {
+    if (caption == FCaption) return;
+    FCaption = std::move(caption);
+    AdjustSize();
+    Invalidate();
+}
+
+void TLabel::SetAutoSize(bool autoSize) {
+    FAutoSize = autoSize;
+    AdjustSize();
+}
+
+void TLabel::Loaded() {
+    TGraphicControl::Loaded();
+    AdjustSize();
+}
+
+void TLabel::AdjustSize() {
+    if (!FAutoSize || Loading()) return;
+    TCanvas measure;
+    measure.Font() = Font();
+    SIZE size = measure.TextExtent(FCaption);
+    SetBounds(Left(), Top(), size.cx, size.cy);
+}
+
+void TLabel::Paint(TCanvas& canvas) {
+    // Transparent or opaque in the parent's colour: both show the same over the dialog face.
+    if (!FTransparent) canvas.FillRect(ClientRect(), Color());
+    TColor text = Enabled() ? Font().Color() : clGrayText;
+    canvas.DrawText(FCaption, ClientRect(), DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX, text);
+}
+
+bool TLabel::SetProperty(const TLayoutProperty& p, const TLayoutContext& context) {
+    if (p.Name == "Caption") SetCaption(Utf8ToWide(LayoutString(p)));
+    else if (p.Name == "AutoSize") SetAutoSize(LayoutBoolean(p));
+    else if (p.Name == "Transparent") FTransparent = LayoutBoolean(p);
+    else return TGraphicControl::SetProperty(p, context);
+    return true;
+}

@@ -1,0 +1,289 @@
+#include "toolkit/win_control.h"
+
+#include <algorithm>
+
+#include "toolkit/application.h"
+#include "toolkit/exceptions.h"
+#include "toolkit/form.h"
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"DbsetupControl";
+constexpr wchar_t kOwnerProperty[] = L"DbsetupControl";
+constexpr wchar_t kOldProcProperty[] = L"DbsetupOldProc";
+
+void RegisterWindowClass(WNDPROC procedure) {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    wc.lpszClassName = kWindowClass;
+    RegisterClassExW(&wc);
+    registered = true;
+}
+
+// Exceptions must not cross the window system's frames: report them here, the loop goes on.
+template <class F>
+LRESULT Guarded(F&& body) {
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        Application->HandleException(e);
+        return 0;
+    }
+}
+
+}  // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    MarkDestroying();
+    DestroyComponents();
+    while (!FControls.empty()) FControls.back()->SetParent(nullptr);
+    DestroyWnd();
+}
+
+HWND TWinControl::Handle() {
+    if (!FHandle) CreateHandle();
+    return FHandle;
+}
+
+TWinControl* TWinControl::FromHandle(HWND window) {
+    for (; window; window = GetParent(window))
+        if (auto control = static_cast<TWinControl*>(GetPropW(window, kOwnerProperty))) return control;
+    return nullptr;
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    FControls.push_back(control);
+    if (auto windowed = dynamic_cast<TWinControl*>(control); windowed && FHandle) windowed->Handle();
+    control->Invalidate();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    control->Invalidate();
+    if (FMouseControl == control) FMouseControl = nullptr;
+    std::erase(FControls, control);
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+    if (!Visible()) params.Style &= ~WS_VISIBLE;
+}
+
+void TWinControl::CreateHandle() {
+    HWND parentWindow = Parent() ? Parent()->Handle() : nullptr;
+    RegisterWindowClass(&TWinControl::WindowProcedure);
+    TCreateParams params;
+    CreateParams(params);
+    if (Visible()) params.Style |= WS_VISIBLE;
+    if (!Enabled()) params.Style |= WS_DISABLED;
+    CreateWindowExW(params.ExStyle, kWindowClass, params.Caption.c_str(), params.Style, Left(), Top(), Width(),
+                    Height(), parentWindow, nullptr, GetModuleHandleW(nullptr), this);
+    if (!FHandle) throw EOutOfResources("Error creating window");
+    CreateWnd();
+}
+
+void TWinControl::CreateWnd() {
+    for (TControl* control : FControls)
+        if (auto windowed = dynamic_cast<TWinControl*>(control)) windowed->Handle();
+}
+
+void TWinControl::DestroyWnd() {
+    if (FHandle) DestroyWindow(FHandle);
+}
+
+LRESULT CALLBACK TWinControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        control->FHandle = window;
+        SetPropW(window, kOwnerProperty, control);
+    }
+    auto control = static_cast<TWinControl*>(GetPropW(window, kOwnerProperty));
+    if (!control) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        RemovePropW(window, kOwnerProperty);
+        control->FHandle = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return Guarded([&] { return control->WndProc(message, wParam, lParam); });
+}
+
+LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(FHandle, message, wParam, lParam);
+}
+
+LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        PaintBackground(reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_PAINT:
+        HandlePaint();
+        return 0;
+    case WM_PRINTCLIENT:
+        PaintBackground(reinterpret_cast<HDC>(wParam));
+        PaintWindow(reinterpret_cast<HDC>(wParam));
+        PaintWindowlessChildren(reinterpret_cast<HDC>(wParam), ClientRect().ToRECT());
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        MouseDown(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_LBUTTONUP:
+        MouseUp(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_SETFOCUS:
+        FocusEnter();
+        return 0;
+    case WM_KILLFOCUS:
+        FocusExit();
+        return 0;
+    default:
+        return DefaultHandler(message, wParam, lParam);
+    }
+}
+
+void TWinControl::HandlePaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(FHandle, &ps);
+    PaintWindow(dc);
+    PaintWindowlessChildren(dc, ps.rcPaint);
+    EndPaint(FHandle, &ps);
+}
+
+void TWinControl::PaintBackground(HDC dc) {
+    RECT r = ClientRect().ToRECT();
+    HBRUSH brush = CreateSolidBrush(ColorToRGB(Color()));
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+}
+
+void TWinControl::PaintWindow(HDC) {}
+
+void TWinControl::PaintWindowlessChildren(HDC dc, const RECT& area, const TControl* upTo) {
+    TRect paintArea{area.left, area.top, area.right, area.bottom};
+    for (TControl* control : FControls) {
+        if (control == upTo) break;
+        if (!control->Windowless() || !control->Visible() || !control->BoundsRect().Intersects(paintArea)) continue;
+        int saved = SaveDC(dc);
+        OffsetViewportOrgEx(dc, control->Left(), control->Top(), nullptr);
+        IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
+        control->PaintControl(dc);
+        RestoreDC(dc, saved);
+    }
+}
+
+TControl* TWinControl::WindowlessAt(int x, int y) const {
+    for (auto it = FControls.rbegin(); it != FControls.rend(); ++it)
+        if ((*it)->Windowless() && (*it)->Visible() && (*it)->Enabled() && (*it)->BoundsRect().Contains(x, y))
+            return *it;
+    return nullptr;
+}
+
+void TWinControl::MouseDown(int x, int y) {
+    FMouseControl = WindowlessAt(x, y);
+    FMousePressed = true;
+    SetCapture(FHandle);
+}
+
+void TWinControl::MouseUp(int x, int y) {
+    if (GetCapture() == FHandle) ReleaseCapture();
+    if (!FMousePressed) return;
+    FMousePressed = false;
+    TControl* pressed = FMouseControl;
+    FMouseControl = nullptr;
+    if (pressed) {
+        if (pressed->BoundsRect().Contains(x, y)) pressed->Click();
+    } else if (ClientRect().Contains(x, y)) {
+        Click();
+    }
+}
+
+void TWinControl::FocusEnter() {
+    if (TForm* form = ParentForm()) form->SetFocusedControl(this);
+}
+
+void TWinControl::SetFocus() {
+    if (TForm* form = ParentForm()) form->FocusControl(this);
+}
+
+bool TWinControl::Focused() const {
+    HWND focus = GetFocus();
+    return focus && FHandle && (focus == FHandle || IsChild(FHandle, focus));
+}
+
+void TWinControl::Invalidate() {
+    if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+void TWinControl::Update() {
+    if (FHandle) UpdateWindow(FHandle);
+}
+
+void TWinControl::BoundsChanged() {
+    if (FHandle && Parent()) MoveWindow(FHandle, Left(), Top(), Width(), Height(), TRUE);
+    for (TControl* control : FControls) control->SetAlign(control->Align());
+}
+
+void TWinControl::VisibleChanged() {
+    if (FHandle) ShowWindow(FHandle, Visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::EnabledChanged() {
+    if (FHandle) EnableWindow(FHandle, Enabled());
+    Invalidate();
+}
+
+void TWinControl::ColorChanged() {
+    Invalidate();
+    for (TControl* control : FControls) control->ParentColorChanged();
+}
+
+void TWinControl::Loaded() { TControl::Loaded(); }
+
+bool TWinControl::SetProperty(const TLayoutProperty& p, const TLayoutContext& context) {
+    if (p.Name == "TabOrder") FTabOrder = static_cast<int>(LayoutInteger(p));
+    else if (p.Name == "TabStop") FTabStop = LayoutBoolean(p);
+    else return TControl::SetProperty(p, context);
+    return true;
+}
+
+void TWinControl::SubclassChild(HWND child) {
+    SetPropW(child, kOwnerProperty, this);
+    auto old = SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::ChildProcedure));
+    SetPropW(child, kOldProcProperty, reinterpret_cast<HANDLE>(old));
+}
+
+LRESULT CALLBACK TWinControl::ChildProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto control = static_cast<TWinControl*>(GetPropW(window, kOwnerProperty));
+    auto old = reinterpret_cast<WNDPROC>(GetPropW(window, kOldProcProperty));
+    if (message == WM_NCDESTROY) {
+        RemovePropW(window, kOwnerProperty);
+        RemovePropW(window, kOldProcProperty);
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+        return CallWindowProcW(old, window, message, wParam, lParam);
+    }
+    if (!control) return CallWindowProcW(old, window, message, wParam, lParam);
+    return Guarded([&] { return control->ChildProc(window, message, wParam, lParam); });
+}
+
+LRESULT TWinControl::ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallChildDefault(child, message, wParam, lParam);
+}
+
+LRESULT TWinControl::CallChildDefault(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto old = reinterpret_cast<WNDPROC>(GetPropW(child, kOldProcProperty));
+    return CallWindowProcW(old, child, message, wParam, lParam);
+}
+
+void TCustomControl::PaintWindow(HDC dc) {
+    TCanvasBinding binding(Canvas(), dc);
+    Canvas().Font() = Font();
+    Paint(Canvas());
+}
