@@ -50,8 +50,8 @@ std::string LowerCase(std::string text)
 }  // namespace
 
 // Values computed apart from this code (OpenSSL, DES-ECB without padding, key "Tarpauli"
-// = the key text's first 8 bytes, plain text zero-padded by hand), so the stored form of
-// DBPsw stays what earlier versions wrote.
+// = the key text's first 8 bytes, plain text zero-padded by hand). They pin the stored form
+// of DBPsw: a change here would make every saved password unreadable.
 TEST(HexCipher, StoredFormUnderTheDialogKey)
 {
     struct TRow {
