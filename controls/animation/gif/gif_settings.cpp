@@ -1,0 +1,3 @@
+#include "controls/animation/gif/gif_settings.h"
+
+bool TolerateCorruptData = true;
