@@ -49,10 +49,10 @@ struct TIndexCase {
 };
 
 const TIndexCase IndexCases[] = {
-    {1, 0},                                                        // Windows authentication
-    {2, 1},                                                        // SQL Server authentication
-    {0, -1},                                                       // none selected
-    {3, 2},                                                        // the radio group limits it
+    {1, 0},  // Windows authentication
+    {2, 1},  // SQL Server authentication
+    {0, -1}, // no item selected
+    {3, 2},  // beyond the items: the radio group limits it
     {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max() - 1},
     {-1, 2},
     {std::numeric_limits<int32_t>::min(), 2},
