@@ -1,4 +1,4 @@
-#include "app/logic/report_text.h"
+#include "toolkit/exception_report.h"
 
 #include "tests/logic/byte_text.h"
 
@@ -29,7 +29,7 @@ const TReportCase ReportCases[] = {
 TEST(ReportText, Table)
 {
     for (const TReportCase& row : ReportCases)
-        EXPECT_EQ(Escaped(ReportText(row.Message)), Escaped(row.Want)) << "row: " << Escaped(row.Message);
+        EXPECT_EQ(Escaped(ExceptionReportText(row.Message)), Escaped(row.Want)) << "row: " << Escaped(row.Message);
 }
 
 } // namespace
