@@ -31,8 +31,7 @@ void TApplication::Initialize() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = kApplicationClass;
     RegisterClassExW(&wc);
-    // A hidden top-level window: it receives the system's setting broadcasts and wakes the
-    // user-interface thread for calls handed over from other threads.
+    // A hidden window that wakes the user-interface thread for calls handed over from other threads.
     FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, kApplicationClass, AnsiToWide(FTitle).c_str(), WS_POPUP, 0, 0, 0, 0,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
 }
@@ -47,9 +46,6 @@ LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT message, WPARAM
     switch (message) {
     case WM_RUN_QUEUED_CALLS:
         Application->RunQueuedCalls();
-        return 0;
-    case WM_SETTINGCHANGE:
-        Application->SettingsChanged();
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
@@ -159,12 +155,4 @@ void TApplication::RunQueuedCalls() {
         }
         FSyncDone.notify_all();
     }
-}
-
-void TApplication::SettingsChanged() {
-    for (const auto& listener : FSettingsListeners) listener();
-}
-
-void TApplication::AddSettingsListener(std::function<void()> listener) {
-    FSettingsListeners.push_back(std::move(listener));
 }

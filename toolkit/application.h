@@ -49,10 +49,6 @@ public:
     void Synchronize(const std::function<void()>& call);
     bool IsMainThread() const { return GetCurrentThreadId() == FMainThreadId; }
 
-    // The system announced a change of its settings (locale formats, colours).
-    void SettingsChanged();
-    void AddSettingsListener(std::function<void()> listener);
-
 private:
     struct TSyncCall {
         const std::function<void()>* Call;
@@ -74,7 +70,6 @@ private:
     std::mutex FSyncLock;
     std::condition_variable FSyncDone;
     std::deque<TSyncCall*> FSyncQueue;
-    std::vector<std::function<void()>> FSettingsListeners;
 };
 
 extern TApplication* Application;

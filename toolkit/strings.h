@@ -11,3 +11,9 @@ std::string WideToAnsi(std::wstring_view wide);
 std::wstring Utf8ToWide(std::string_view utf8);
 std::string Utf8ToAnsi(std::string_view utf8);
 std::string WideToUtf8(std::wstring_view wide);
+inline std::string Utf8ToAnsi(std::u8string_view utf8) {
+    return Utf8ToAnsi(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+}
+inline std::wstring Utf8ToWide(std::u8string_view utf8) {
+    return Utf8ToWide(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+}
