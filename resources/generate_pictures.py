@@ -96,7 +96,10 @@ class Along:
 # Rendering -------------------------------------------------------------------------------------
 
 def render(layers, size):
-    """Returns rows of (r, g, b, a) tuples; `layers` is a list of (shape, colour), bottom first."""
+    """Returns rows of (r, g, b, a) tuples; `layers` is a list of (shape, colour), bottom first.
+
+    A colour may carry a fourth value, its opacity (0 to 1), for shadows; a sample takes that
+    opacity as it is, so translucent shapes belong at the bottom, with nothing below them."""
     topmost_first = list(reversed(layers))
     steps = [(i + 0.5) / SUPERSAMPLING for i in range(SUPERSAMPLING)]
     rows = []
@@ -108,8 +111,9 @@ def render(layers, size):
                 for sx in steps:
                     colour = sample(topmost_first, (px + sx) / size, (py + sy) / size)
                     if colour is not None:
-                        covered += 1
-                        total = [t + c for t, c in zip(total, colour)]
+                        opacity = colour[3] if len(colour) == 4 else 1.0
+                        covered += opacity
+                        total = [t + c * opacity for t, c in zip(total, colour[:3])]
             row.append(average_pixel(total, covered))
         rows.append(row)
     return rows
@@ -126,7 +130,7 @@ def average_pixel(total, covered):
     if covered == 0:
         return (0, 0, 0, 0)
     samples = SUPERSAMPLING * SUPERSAMPLING
-    r, g, b = (round(channel / covered) for channel in total)
+    r, g, b = (min(255, round(channel / covered)) for channel in total)
     return (r, g, b, round(255 * covered / samples))
 
 
@@ -135,6 +139,7 @@ def average_pixel(total, covered):
 SHEET_EDGE = (104, 124, 150)
 SHEET_FACE = (222, 231, 240)
 SHEET_BAR = (146, 166, 192)
+SHADOW = (40, 50, 70, 0.3)
 
 
 def sheet(left, top, right, bottom, bars, edge):
@@ -176,10 +181,12 @@ def pencil(tip, end, half_width):
 
 
 def logo_layers():
+    """The sheet and its bars sit on whole pixels, so only the pencil and the corners are soft."""
     px = 1.0 / 32
-    bars = [(y * px, (y + 1.6) * px, 8 * px, right * px)
-            for y, right in ((6.5, 22), (10.5, 22), (14.5, 20), (18.5, 14), (22.5, 11))]
-    return sheet(3.5 * px, 1.5 * px, 25.5 * px, 30.5 * px, bars, px) + \
+    bars = [(y * px, (y + 2) * px, 8 * px, right * px)
+            for y, right in ((6, 21), (10, 21), (14, 19), (18, 14), (22, 11))]
+    shadow = [(RoundedRect(5 * px, 3 * px, 26.2 * px, 31.2 * px, 3 * px), SHADOW)]
+    return shadow + sheet(4 * px, 2 * px, 25 * px, 30 * px, bars, px) + \
         pencil((4.5 * px, 28.0 * px), (30.0 * px, 3.5 * px), 3.1 * px)
 
 
