@@ -13,6 +13,7 @@ class TRadioItem : public TCustomControl {
 public:
     TRadioItem(TRadioGroup* group, int index, std::wstring caption);
 
+    int Index() const { return FIndex; }
     bool Checked() const { return FChecked; }
     void SetChecked(bool checked);
     const std::wstring& Caption() const { return FCaption; }
