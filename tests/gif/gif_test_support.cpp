@@ -89,3 +89,12 @@ TStrictMode::TStrictMode() : FSaved(TolerateCorruptData) {
 TStrictMode::~TStrictMode() {
     TolerateCorruptData = FSaved;
 }
+
+std::vector<TColor> PaletteOf(const TBytes& bitmapFile) {
+    std::vector<TColor> palette(std::size_t{1} << bitmapFile[28]);
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const std::uint8_t* entry = bitmapFile.data() + 54 + 4 * i;
+        palette[i] = MakeRGB(entry[2], entry[1], entry[0]);
+    }
+    return palette;
+}

@@ -45,3 +45,6 @@ public:
 private:
     bool FSaved;
 };
+
+// The palette of a BMP file made by DecodeFrame, as toolkit colours.
+std::vector<TColor> PaletteOf(const TBytes& bitmapFile);
