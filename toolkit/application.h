@@ -48,6 +48,9 @@ public:
     // here. On the user-interface thread the call runs at once.
     void Synchronize(const std::function<void()>& call);
     bool IsMainThread() const { return GetCurrentThreadId() == FMainThreadId; }
+    // Runs the calls other threads have handed over, now (on the user-interface thread): for a
+    // wait on that thread that another thread's handed-over call must not block.
+    void RunQueuedCalls();
 
 private:
     struct TSyncCall {
@@ -59,7 +62,6 @@ private:
     bool HandleMessage();
     void Dispatch(MSG& message);
     bool IsDialogKey(const MSG& message);
-    void RunQueuedCalls();
 
     std::string FTitle;
     TForm* FMainForm = nullptr;
