@@ -1,5 +1,6 @@
 #include "tests/ado/com_apartment.h"
 
+#include <array>
 #include <cstdio>
 #include <vector>
 
@@ -17,7 +18,7 @@ std::wstring SystemMessage(HRESULT result) {
 std::wstring UnexplainedFailureText(HRESULT result) {
     std::wstring text = SystemMessage(result);
     if (!text.empty()) return text;
-    wchar_t code[32];
-    std::swprintf(code, 32, L"Error 0x%08X", static_cast<unsigned>(result));
-    return code;
+    std::array<wchar_t, 32> code{};
+    std::swprintf(code.data(), code.size(), L"Error 0x%08X", static_cast<unsigned>(result));
+    return code.data();
 }
