@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Runs every end-to-end scenario; needs a display (scripts/with-display.sh gives one).
+set -uo pipefail
+dir="$(cd "$(dirname "$0")" && pwd)"
+status=0
+for scenario in "$dir"/close_writes_nothing.sh "$dir"/save_then_test.sh; do
+    timeout 180 bash "$scenario" || { echo "FAILED: $(basename "$scenario")"; status=1; }
+done
+exit $status
