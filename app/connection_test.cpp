@@ -24,22 +24,23 @@ void TFrmCorvane::BtnTestClick(TComponent*) {
 
 bool TFrmCorvane::TryConnect() {
     bool result = true;
-    TDatabaseClient& client = AdoConn->Client();
+    TDatabaseClient* client = nullptr;
     auto showLogo = [this] {
         TmpGif->Hide();
         ImgLogo->Show();
     };
     try {
+        client = &AdoConn->Client();
         TConnectionInputs inputs{EditServerName->Text(), EditUserName->Text(), EditDatabaseName->Text(),
                                  EditPassword->Text(), EditConnPort->Text(), RdgConnType->ItemIndex()};
-        client.SetConnectionString(AnsiToWide(ComposeConnectionString(inputs)));
-        client.SetCommandTimeout(kCommandTimeoutSeconds);
+        client->SetConnectionString(AnsiToWide(ComposeConnectionString(inputs)));
+        client->SetCommandTimeout(kCommandTimeoutSeconds);
         ImgLogo->Hide();
         TmpGif->Show();
         // Once, so the exchange of pictures is painted before the open blocks this thread.
         Application->ProcessMessages();
         try {
-            client.Open();
+            client->Open();
         } catch (...) {
             showLogo();
             throw;
@@ -51,6 +52,6 @@ bool TFrmCorvane::TryConnect() {
         WriteErrorLog(Utf8ToAnsi(DialogTexts::ConnectionLogPrefix) + error.Message());
         result = false;
     }
-    client.Close();
+    if (client) client->Close();
     return result;
 }

@@ -46,7 +46,7 @@ TEST(LayoutReader, ReadsEveryValueKind) {
     EXPECT_EQ(std::get<TLayoutSet>(root.Properties[4].Value).Members, (std::vector<std::string>{"fsBold", "fsItalic"}));
     EXPECT_EQ(std::get<TLayoutStrings>(root.Properties[5].Value).Items, (std::vector<std::string>{"one", "two"}));
     EXPECT_EQ(std::get<TLayoutResource>(root.Properties[6].Value).Name, "BUSY_GIF");
-    EXPECT_EQ(root.Properties[6].Line, 9);
+    EXPECT_EQ(root.Properties[6].Line, 10);
     ASSERT_EQ(root.Children.size(), 1u);
     EXPECT_EQ(root.Children[0].Name, "Child");
 }
