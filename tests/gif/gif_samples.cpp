@@ -43,12 +43,13 @@ TBytes GraphicControl(std::uint8_t packed, std::uint16_t delay, std::uint8_t tra
 }
 
 TBytes Application(const std::string& identifier, const TBytes& subBlock) {
-    TBytes bytes = {0x21, 0xFF, 0x0B};  // introducer, application label, block size 11
-    bytes.insert(bytes.end(), identifier.begin(), identifier.end());  // identifier and code
-    bytes.push_back(static_cast<std::uint8_t>(subBlock.size()));      // sub-block length
-    bytes.insert(bytes.end(), subBlock.begin(), subBlock.end());
-    bytes.push_back(0x00);  // terminator
-    return bytes;
+    return Join({
+        {0x21, 0xFF, 0x0B},                              // introducer, application label, block size 11
+        TBytes(identifier.begin(), identifier.end()),    // identifier and authentication code
+        {static_cast<std::uint8_t>(subBlock.size())},    // sub-block length
+        subBlock,
+        {0x00},                                          // terminator
+    });
 }
 
 TBytes Comment(std::initializer_list<std::string> blocks) {

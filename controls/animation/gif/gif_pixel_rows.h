@@ -4,6 +4,7 @@
 // row are ignored.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 // The pixel area a frame is decoded into: Height rows of Stride bytes, the bottom row first.
 struct TGIFPixelRows {
@@ -29,12 +30,23 @@ public:
     void Write(const std::uint8_t* indexes, int count) {
         while (count > 0 && !Done()) {
             int run = FRows.Width - FColumn < count ? FRows.Width - FColumn : count;
-            for (int i = 0; i < run; ++i) Put(FColumn + i, indexes[i]);
+            if constexpr (Depth == 8) {
+                std::memcpy(FRow + FColumn, indexes, static_cast<std::size_t>(run));
+            } else {
+                for (int i = 0; i < run; ++i) Put(FColumn + i, indexes[i]);
+            }
             FColumn += run;
             indexes += run;
             count -= run;
             if (FColumn == FRows.Width) NextRow();
         }
+    }
+
+    // Writes one index.
+    void Write(std::uint8_t index) {
+        if (Done()) return;
+        Put(FColumn, index);
+        if (++FColumn == FRows.Width) NextRow();
     }
 
 private:

@@ -95,13 +95,19 @@ private:
     // The code after a clear code stands for itself.
     void StartString(int code) {
         FFirst = code & FMask;
-        auto index = static_cast<std::uint8_t>(FFirst);
-        FWriter.Write(&index, 1);
+        FWriter.Write(static_cast<std::uint8_t>(FFirst));
         FPrevious = code;
     }
 
     // Writes the string of code and adds the next table entry; false when the data is corrupt.
     bool Expand(int code) {
+        if (code <= FMask && code < FNextFree) {  // a single colour index: no chain to walk
+            FFirst = code;
+            FWriter.Write(static_cast<std::uint8_t>(code));
+            AddEntry();
+            FPrevious = code;
+            return true;
+        }
         std::uint8_t* stack = FTables->Stack.data();
         int top = kStackSize;
         int current = code;
