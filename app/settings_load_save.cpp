@@ -1,4 +1,5 @@
 // Moving the settings between Setting.ini and the dialog: load on creation, check, save.
+#include <windows.h>
 #include <oleauto.h>
 
 #include "app/connection_dialog.h"
@@ -26,7 +27,7 @@ std::int32_t TFrmCorvane::ConnTypeNumber(const TSettingsValue& value) const {
     std::string text = SettingsValueText(value);
     std::wstring wide = AnsiToWide(text);
     LONG converted = 0;
-    HRESULT result = VarI4FromStr(wide.c_str(), LOCALE_USER_DEFAULT, 0, &converted);
+    HRESULT result = VarI4FromStr(wide.data(), LOCALE_USER_DEFAULT, 0, &converted);
     if (SUCCEEDED(result)) return converted;
     if (result == DISP_E_TYPEMISMATCH)
         if (auto fallback = ConvertConnTypeFallback(text)) return *fallback;
