@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "controls/animation/gif/frame_decoder.h"
 #include "controls/animation/gif/gif_reader.h"
 #include "tests/gif/gif_samples.h"
 #include "toolkit/exceptions.h"
@@ -308,6 +309,15 @@ TEST(GIFReader, KeepsFrameDataExactlyAsRead) {
     EXPECT_EQ(content.Frames[0].Item->ColorTable.Count(), 2);
     EXPECT_EQ(content.Data->BitsPerPixel, 1);
     EXPECT_EQ(content.Data->ColorResolution, 1);
+}
+
+TEST(GIFReader, SampleImageDecodesToIndexOne) {
+    TGIFContent content = Parse(Gif({kImage2x2}));
+    ASSERT_EQ(content.Frames.size(), 1u);
+    TDecodedFrame decoded = DecodeFrame(*content.Frames[0].Item, false);
+    EXPECT_FALSE(decoded.Corrupted);
+    std::vector<TBytes> rows = IndexRowsOf(decoded.BitmapFile);
+    EXPECT_EQ(Hex(Join({rows.at(0), rows.at(1)})), Hex({1, 1, 1, 1}));
 }
 
 TEST(GIFReader, CountBeyondTheSourceFailsAfterReset) {

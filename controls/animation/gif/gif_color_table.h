@@ -9,7 +9,6 @@ struct TGIFRGB {
     std::uint8_t Red = 0;
     std::uint8_t Green = 0;
     std::uint8_t Blue = 0;
-    bool operator==(const TGIFRGB&) const = default;
 };
 
 struct TGIFColorTable {

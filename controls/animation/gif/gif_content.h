@@ -13,7 +13,6 @@ enum class TGIFVersion { gvNone, gv87a, gv89a };
 struct TGIFOrigin {
     int Left = 0;
     int Top = 0;
-    bool operator==(const TGIFOrigin&) const = default;
 };
 
 struct TGIFFrameRecord {

@@ -101,6 +101,7 @@ private:
 
     // Writes the string of code and adds the next table entry; false when the data is corrupt.
     bool Expand(int code) {
+        if (FCorrupt) return false;  // a clamped code size: only what followed a clear code is kept
         if (code <= FMask && code < FNextFree) {  // a single colour index: no chain to walk
             FFirst = code;
             FWriter.Write(static_cast<std::uint8_t>(code));
