@@ -46,8 +46,10 @@ TBitmap& TGIFComposition::ComposeFrame(TGIFImage& image, int n, bool transparent
 }
 
 // A frame that restores what was there before it cannot be undone from the composition alone.
+// Neither can a reserved disposal (4-7): a new composition leaves such frames out, so continuing
+// over one would show it where composing afresh does not.
 bool TGIFComposition::CanContinue(TGIFImage& image, int n) const {
-    return FBitmap && n >= 1 && FIndex == n - 1 && image.Frame(n - 1).Disposal() != dmPrevious;
+    return FBitmap && n >= 1 && FIndex == n - 1 && image.Frame(n - 1).Disposal() < dmPrevious;
 }
 
 void TGIFComposition::Continue(TGIFImage& image, int n) {

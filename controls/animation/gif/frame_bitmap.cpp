@@ -16,9 +16,7 @@ void PutLong(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t valu
     PutWord(file, at + 2, static_cast<std::uint16_t>(value >> 16));
 }
 
-std::size_t PaletteSize(int depth) {
-    return std::size_t{4} << depth;
-}
+std::size_t PaletteSize(int depth) { return std::size_t{4} << depth; }
 
 std::size_t PixelOffset(int depth) {
     return kBitmapFileHeaderSize + kBitmapInfoHeaderSize + PaletteSize(depth);
@@ -34,7 +32,7 @@ void PutHeaders(std::vector<std::uint8_t>& file, int width, int height, int dept
     PutLong(file, info, kBitmapInfoHeaderSize);
     PutLong(file, info + 4, static_cast<std::uint32_t>(width));
     PutLong(file, info + 8, static_cast<std::uint32_t>(height));  // positive: bottom row first
-    PutWord(file, info + 12, 1);                                   // planes
+    PutWord(file, info + 12, 1);                                  // planes
     PutWord(file, info + 14, static_cast<std::uint16_t>(depth));
     PutLong(file, info + 16, 0);  // no compression
     PutLong(file, info + 20, static_cast<std::uint32_t>(pixelBytes));

@@ -12,7 +12,6 @@ TDecodedFrame DecodeFrame(const TGIFItem& item, bool interlaced, const TProgress
     int height = item.FrameHeight;
     decoded.BitmapFile = MakeBitmapFile(width, height, depth, item.ColorTable);
     TGIFPixelRows rows = PixelRowsOf(decoded.BitmapFile, width, height, depth, interlaced);
-    decoded.Corrupted =
-        DecodeLZW(item.ImageData, rows, item.BitsPerPixel, TolerateCorruptData, progress);
+    decoded.Corrupted = DecodeLZW(item.ImageData, rows, item.BitsPerPixel, TolerateCorruptData, progress);
     return decoded;
 }

@@ -2,9 +2,7 @@
 
 #include "controls/animation/gif/gif_errors.h"
 
-std::uint8_t TGIFByteReader::ReadByte() {
-    return ReadBytes(1)[0];
-}
+std::uint8_t TGIFByteReader::ReadByte() { return ReadBytes(1)[0]; }
 
 std::uint16_t TGIFByteReader::ReadWord() {
     std::span<const std::uint8_t> bytes = ReadBytes(2);

@@ -82,8 +82,8 @@ private:
     }
 
     static bool IsBlockStart(std::uint8_t introducer) {
-        return introducer == 0 || introducer == kExtensionIntroducer ||
-               introducer == kImageSeparator || introducer == kTrailer;
+        return introducer == 0 || introducer == kExtensionIntroducer || introducer == kImageSeparator ||
+               introducer == kTrailer;
     }
 
     void ReadOneExtension() {
@@ -100,9 +100,7 @@ private:
                 }
                 break;
             case TExtensionKind::ekGraphicControl:
-            case TExtensionKind::ekComment:
-                FCollected.push_back(std::move(extension));
-                break;
+            case TExtensionKind::ekComment: FCollected.push_back(std::move(extension)); break;
         }
         FIntroducer = FReader.AtEnd() ? kTrailer : FReader.ReadByte();
     }

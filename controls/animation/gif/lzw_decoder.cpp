@@ -168,8 +168,8 @@ bool Decode(std::span<const std::uint8_t> frameData, const TGIFPixelRows& rows, 
     return TLZWDecoder<Depth>(frameData, rows, bitsPerPixel, tolerant, progress).Run();
 }
 
-bool DecodeAtDepth(std::span<const std::uint8_t> frameData, const TGIFPixelRows& rows,
-                   int bitsPerPixel, bool tolerant, const TProgressHandler& progress) {
+bool DecodeAtDepth(std::span<const std::uint8_t> frameData, const TGIFPixelRows& rows, int bitsPerPixel,
+                   bool tolerant, const TProgressHandler& progress) {
     if (frameData.empty()) {
         if (!tolerant) throw EInvalidGraphicOperation(kStreamReadError);
         return true;
