@@ -11,7 +11,8 @@ void CheckDecodersAgree(const TBenchGif& gif) {
     DecodeWithGiflib(gif.Bytes, &giflib);
     if (ours.size() != giflib.size()) throw std::runtime_error(gif.Name + ": frame counts differ");
     for (std::size_t n = 0; n < ours.size(); ++n) {
-        if (ours[n] != giflib[n]) throw std::runtime_error(gif.Name + ": pixels of frame " + std::to_string(n) + " differ");
+        if (ours[n] != giflib[n])
+            throw std::runtime_error(gif.Name + ": pixels of frame " + std::to_string(n) + " differ");
     }
 }
 

@@ -38,7 +38,8 @@ std::vector<int> RowOrder(bool interlaced) {
     std::vector<int> rows;
     const int starts[] = {0, 4, 2, 1}, steps[] = {8, 8, 4, 2};
     for (int pass = 0; pass < (interlaced ? 4 : 1); ++pass) {
-        for (int y = interlaced ? starts[pass] : 0; y < kHeight; y += interlaced ? steps[pass] : 1) rows.push_back(y);
+        for (int y = interlaced ? starts[pass] : 0; y < kHeight; y += interlaced ? steps[pass] : 1)
+            rows.push_back(y);
     }
     return rows;
 }
@@ -63,13 +64,15 @@ void PutFrame(TBytes& out, const TPainter& paint, int frame, bool interlaced) {
 TBenchGif MakeGif(const std::string& name, const TPainter& paint, bool interlaceOddFrames) {
     TBenchGif gif{name, {}, static_cast<long long>(kWidth) * kHeight * kFrames};
     PutScreen(gif.Bytes);
-    for (int frame = 0; frame < kFrames; ++frame) PutFrame(gif.Bytes, paint, frame, interlaceOddFrames && frame % 2 == 1);
+    for (int frame = 0; frame < kFrames; ++frame)
+        PutFrame(gif.Bytes, paint, frame, interlaceOddFrames && frame % 2 == 1);
     gif.Bytes.push_back(0x3B);
     return gif;
 }
 
 std::uint8_t Field(int x, int y, int frame) {
-    double value = std::sin(x / 37.0 + frame * 0.3) + std::sin(y / 23.0 - frame * 0.2) + std::sin((x + y) / 51.0);
+    double value =
+        std::sin(x / 37.0 + frame * 0.3) + std::sin(y / 23.0 - frame * 0.2) + std::sin((x + y) / 51.0);
     return static_cast<std::uint8_t>((value + 3) / 6 * 255);
 }
 

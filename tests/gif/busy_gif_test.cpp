@@ -10,9 +10,7 @@
 
 namespace {
 
-TBytes BusyGif() {
-    return ReadFileBytes(std::string(DBSETUP_SOURCE_DIR) + "/resources/busy.gif");
-}
+TBytes BusyGif() { return ReadFileBytes(std::string(DBSETUP_SOURCE_DIR) + "/resources/busy.gif"); }
 
 TEST(BusyGif, MatchesItsDescription) {
     TBytes gif = BusyGif();
@@ -47,7 +45,8 @@ TEST(BusyGif, MatchesItsDescription) {
     EXPECT_EQ(first.FrameHeight, 32);
     for (std::size_t n = 1; n < content.Frames.size(); ++n) {
         const TGIFItem& item = *content.Frames[n].Item;
-        EXPECT_LT(item.FrameWidth * item.FrameHeight, 32 * 32) << "frame " << n << " covers only what changes";
+        EXPECT_LT(item.FrameWidth * item.FrameHeight, 32 * 32)
+            << "frame " << n << " covers only what changes";
     }
 }
 

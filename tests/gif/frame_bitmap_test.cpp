@@ -16,8 +16,8 @@ TGIFItem Frame(int width, int height, int bitsPerPixel, int tableCount, const TB
     item.BitsPerPixel = bitsPerPixel;
     for (int i = 0; i < tableCount; ++i) {
         auto value = static_cast<std::uint8_t>(i + 1);
-        item.ColorTable.Entries.push_back({value, static_cast<std::uint8_t>(value + 0x10),
-                                           static_cast<std::uint8_t>(value + 0x20)});
+        item.ColorTable.Entries.push_back(
+            {value, static_cast<std::uint8_t>(value + 0x10), static_cast<std::uint8_t>(value + 0x20)});
     }
     item.ImageData = EncodeLZW(indexes, std::max(2, bitsPerPixel));
     return item;
@@ -31,21 +31,21 @@ TBytes Slice(const TBytes& bytes, std::size_t from, std::size_t count) {
 TEST(FrameBitmap, HeadersOfAOneBitFrame) {
     TDecodedFrame decoded = DecodeFrame(Frame(10, 2, 1, 2, TBytes(20, 1)), false);
     const TBytes want = {
-        'B', 'M',                // signature
-        0x46, 0, 0, 0,           // file size: 54 + 8 palette + 2 rows of 4 bytes = 70
-        0, 0, 0, 0,              // reserved
-        0x3E, 0, 0, 0,           // pixel offset 54 + 4 * 2
-        0x28, 0, 0, 0,           // information header size 40
-        0x0A, 0, 0, 0,           // width 10
-        0x02, 0, 0, 0,           // height 2, bottom row first
-        0x01, 0,                 // 1 plane
-        0x01, 0,                 // 1 bit per pixel
-        0, 0, 0, 0,              // no compression
-        0x08, 0, 0, 0,           // pixel bytes
-        0, 0, 0, 0, 0, 0, 0, 0,  // resolution
-        0, 0, 0, 0, 0, 0, 0, 0,  // colours used, important: all
-        0x21, 0x11, 0x01, 0x00,  // palette 0: blue, green, red, 0
-        0x22, 0x12, 0x02, 0x00,  // palette 1
+        'B',  'M',                           // signature
+        0x46, 0,    0,    0,                 // file size: 54 + 8 palette + 2 rows of 4 bytes = 70
+        0,    0,    0,    0,                 // reserved
+        0x3E, 0,    0,    0,                 // pixel offset 54 + 4 * 2
+        0x28, 0,    0,    0,                 // information header size 40
+        0x0A, 0,    0,    0,                 // width 10
+        0x02, 0,    0,    0,                 // height 2, bottom row first
+        0x01, 0,                             // 1 plane
+        0x01, 0,                             // 1 bit per pixel
+        0,    0,    0,    0,                 // no compression
+        0x08, 0,    0,    0,                 // pixel bytes
+        0,    0,    0,    0,    0, 0, 0, 0,  // resolution
+        0,    0,    0,    0,    0, 0, 0, 0,  // colours used, important: all
+        0x21, 0x11, 0x01, 0x00,              // palette 0: blue, green, red, 0
+        0x22, 0x12, 0x02, 0x00,              // palette 1
     };
     ASSERT_EQ(decoded.BitmapFile.size(), 70u);
     EXPECT_EQ(Hex(Slice(decoded.BitmapFile, 0, want.size())), Hex(want));
@@ -57,8 +57,8 @@ TEST(FrameBitmap, PaletteEntriesBeyondTheTableAre128) {
     for (std::size_t entry = 0; entry < 16; ++entry) {
         TBytes got = Slice(decoded.BitmapFile, 54 + 4 * entry, 4);
         auto value = static_cast<std::uint8_t>(entry + 1);
-        TBytes want = entry < 5 ? TBytes{static_cast<std::uint8_t>(value + 0x20), static_cast<std::uint8_t>(value + 0x10),
-                                         value, 0}
+        TBytes want = entry < 5 ? TBytes{static_cast<std::uint8_t>(value + 0x20),
+                                         static_cast<std::uint8_t>(value + 0x10), value, 0}
                                 : TBytes{128, 128, 128, 128};
         EXPECT_EQ(Hex(got), Hex(want)) << "palette entry " << entry;
     }
@@ -83,7 +83,8 @@ TEST(FrameBitmap, DepthAndPackingFollowBitsPerPixel) {
     for (std::size_t row = 0; row < cases.size(); ++row) {
         const TPackingCase& c = cases[row];
         int width = static_cast<int>(c.Indexes.size());
-        TDecodedFrame decoded = DecodeFrame(Frame(width, 1, c.BitsPerPixel, 1 << c.BitsPerPixel, c.Indexes), false);
+        TDecodedFrame decoded =
+            DecodeFrame(Frame(width, 1, c.BitsPerPixel, 1 << c.BitsPerPixel, c.Indexes), false);
         EXPECT_EQ(decoded.BitmapFile[28], c.Depth) << "row " << row << " (" << c.Name << ")";
         std::size_t offset = 54 + (std::size_t{4} << c.Depth);
         EXPECT_EQ(Hex(Slice(decoded.BitmapFile, offset, decoded.BitmapFile.size() - offset)), Hex(c.Row))
@@ -111,7 +112,8 @@ TEST(FrameBitmap, FrameWithoutColoursIsRefused) {
 }
 
 TEST(FrameBitmap, ColourCountMustBeAPowerOfTwo) {
-    const std::vector<std::pair<int, int>> good = {{2, 1}, {4, 2}, {8, 3}, {16, 4}, {32, 5}, {64, 6}, {128, 7}, {256, 8}};
+    const std::vector<std::pair<int, int>> good = {{2, 1},  {4, 2},  {8, 3},   {16, 4},
+                                                   {32, 5}, {64, 6}, {128, 7}, {256, 8}};
     for (auto [count, bits] : good) EXPECT_EQ(BitsPerPixelForColorCount(count), bits) << "count " << count;
     for (int count : {0, 1, 3, 6, 255, 257, 512}) {
         EXPECT_THROW(BitsPerPixelForColorCount(count), EInvalidGraphicOperation) << "count " << count;

@@ -82,13 +82,9 @@ TGIFContent Parse(const TBytes& bytes) {
     return content;
 }
 
-TStrictMode::TStrictMode() : FSaved(TolerateCorruptData) {
-    TolerateCorruptData = false;
-}
+TStrictMode::TStrictMode() : FSaved(TolerateCorruptData) { TolerateCorruptData = false; }
 
-TStrictMode::~TStrictMode() {
-    TolerateCorruptData = FSaved;
-}
+TStrictMode::~TStrictMode() { TolerateCorruptData = FSaved; }
 
 std::vector<TColor> PaletteOf(const TBytes& bitmapFile) {
     std::vector<TColor> palette(std::size_t{1} << bitmapFile[28]);

@@ -22,7 +22,7 @@ enum class TAspect { Refusal, FrameCount, Version, ScreenSize, Background, Loop,
 
 const char* NameOf(TAspect aspect) {
     static const char* const kNames[] = {"refusal", "frame count", "version", "screen size", "background",
-                                         "loop", "comment", "delay", "pixels"};
+                                         "loop",    "comment",     "delay",   "pixels"};
     return kNames[static_cast<int>(aspect)];
 }
 
@@ -33,18 +33,28 @@ struct TKnownDifference {
 };
 
 const TKnownDifference kKnownDifferences[] = {
-    {"no-data", TAspect::Refusal, "a stream without image blocks is an empty image here, not a frame of background"},
-    {"image-zero-width", TAspect::Pixels, "a frame width of 0 takes the logical screen's, so the frame draws a pixel"},
-    {"image-zero-height", TAspect::Refusal, "the descriptor announces a local colour table the stream does not hold"},
-    {"image-zero-size", TAspect::Refusal, "the descriptor announces a local colour table the stream does not hold"},
-    {"invalid-code", TAspect::Refusal, "tolerant reader: a frame with damaged LZW data is kept, marked corrupted"},
-    {"overflow-codes", TAspect::Refusal, "tolerant reader: a frame with damaged LZW data is kept, marked corrupted"},
-    {"overflow-codes-max", TAspect::Refusal, "tolerant reader: a frame with damaged LZW data is kept, marked corrupted"},
-    {"invalid-colors", TAspect::Refusal, "a colour index beyond the table shows the grey (128, 128, 128) palette entry"},
-    {"max-codes", TAspect::Pixels, "LZW minimum code size 11 is outside 2-9: clamped, frame marked corrupted"},
+    {"no-data", TAspect::Refusal,
+     "a stream without image blocks is an empty image here, not a frame of background"},
+    {"image-zero-width", TAspect::Pixels,
+     "a frame width of 0 takes the logical screen's, so the frame draws a pixel"},
+    {"image-zero-height", TAspect::Refusal,
+     "the descriptor announces a local colour table the stream does not hold"},
+    {"image-zero-size", TAspect::Refusal,
+     "the descriptor announces a local colour table the stream does not hold"},
+    {"invalid-code", TAspect::Refusal,
+     "tolerant reader: a frame with damaged LZW data is kept, marked corrupted"},
+    {"overflow-codes", TAspect::Refusal,
+     "tolerant reader: a frame with damaged LZW data is kept, marked corrupted"},
+    {"overflow-codes-max", TAspect::Refusal,
+     "tolerant reader: a frame with damaged LZW data is kept, marked corrupted"},
+    {"invalid-colors", TAspect::Refusal,
+     "a colour index beyond the table shows the grey (128, 128, 128) palette entry"},
+    {"max-codes", TAspect::Pixels,
+     "LZW minimum code size 11 is outside 2-9: clamped, frame marked corrupted"},
     {"loop-max", TAspect::Loop, "the loop count is limited to 30000"},
     {"plain-text", TAspect::Refusal, "plain text is discarded and the image after it shown as a frame"},
-    {"unknown-extension", TAspect::Refusal, "an unknown extension label fails the load (Unrecognized extension block)"},
+    {"unknown-extension", TAspect::Refusal,
+     "an unknown extension label fails the load (Unrecognized extension block)"},
     {"gif87a-animation", TAspect::Loop, "without a looping extension the image does not loop"},
 };
 
@@ -66,15 +76,21 @@ std::string ColorText(TColor color) {
 }
 
 // The suite writes comments as UTF-8 text, taking bytes that are not valid UTF-8 as Latin-1.
+int FollowersOf(unsigned char lead) {
+    if (lead < 0x80) return 0;
+    if ((lead & 0xE0) == 0xC0) return 1;
+    if ((lead & 0xF0) == 0xE0) return 2;
+    if ((lead & 0xF8) == 0xF0) return 3;
+    return -1;
+}
+
 bool IsUtf8(const std::string& bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        auto lead = static_cast<unsigned char>(bytes[i]);
-        int followers = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
-        if (followers < 0 || i + followers >= bytes.size() + (followers == 0 ? 1 : 0)) return false;
+        int followers = FollowersOf(static_cast<unsigned char>(bytes[i]));
+        if (followers < 0 || i + static_cast<std::size_t>(followers) >= bytes.size()) return false;
         for (int k = 1; k <= followers; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+            if ((static_cast<unsigned char>(bytes[++i]) & 0xC0) != 0x80) return false;
         }
-        i += static_cast<std::size_t>(followers);
     }
     return true;
 }
@@ -112,15 +128,19 @@ void CompareHeader(const TPygifConf& conf, const TGIFContent& content, TDifferen
     std::string version = content.Version == TGIFVersion::gv87a ? "GIF87a" : "GIF89a";
     if (conf.Value("config", "version") != version) differences[TAspect::Version] = version;
     std::string size = std::to_string(content.LogicalWidth) + "x" + std::to_string(content.LogicalHeight);
-    if (conf.Value("config", "width").value_or("") + "x" + conf.Value("config", "height").value_or("") != size)
+    if (conf.Value("config", "width").value_or("") + "x" + conf.Value("config", "height").value_or("") !=
+        size)
         differences[TAspect::ScreenSize] = size;
     std::string background = ColorText(content.BackgroundColor);
     if (conf.Value("config", "background").value_or("none") != background)
         differences[TAspect::Background] = background;
-    std::string loops = !content.Looping ? "0" : content.LoopCount == 0 ? "infinite" : std::to_string(content.LoopCount);
+    std::string loops = !content.Looping         ? "0"
+                        : content.LoopCount == 0 ? "infinite"
+                                                 : std::to_string(content.LoopCount);
     if (conf.Value("config", "loop-count") != loops) differences[TAspect::Loop] = loops;
     std::string comments = AsSuiteText(CommentsOf(content));
-    if (conf.Value("config", "comment").value_or("") != comments) differences[TAspect::Comment] = Hex(TBytes(comments.begin(), comments.end()));
+    if (conf.Value("config", "comment").value_or("") != comments)
+        differences[TAspect::Comment] = Hex(TBytes(comments.begin(), comments.end()));
 }
 
 // The suite shows images without a delay between them as one picture; each group of frames here
@@ -130,7 +150,8 @@ std::vector<std::vector<std::size_t>> ShownPictures(const TPygifConf& conf, cons
     std::vector<std::vector<std::size_t>> groups(1);
     for (std::size_t n = 0; n < content.Frames.size(); ++n) {
         groups.back().push_back(n);
-        if ((everyFrame || content.Frames[n].Delay > 0) && n + 1 < content.Frames.size()) groups.emplace_back();
+        if ((everyFrame || content.Frames[n].Delay > 0) && n + 1 < content.Frames.size())
+            groups.emplace_back();
     }
     if (groups.back().empty()) groups.pop_back();
     return groups;
@@ -155,13 +176,15 @@ std::string ComparePixels(const std::vector<const TDecoded*>& group, const TByte
                 int sx = decoded->Frame->Origin.Left + static_cast<int>(x);
                 int sy = decoded->Frame->Origin.Top + static_cast<int>(y);
                 TColor color = palette[rows[y][x]];
-                if (sx >= screenWidth || sy >= screenHeight || color == decoded->Frame->TransparentColor) continue;
+                if (sx >= screenWidth || sy >= screenHeight || color == decoded->Frame->TransparentColor)
+                    continue;
                 drawn[{sx, sy}] = color;
             }
         }
     }
     for (const auto& [at, color] : drawn) {
-        const std::uint8_t* want = rgba.data() + 4 * (static_cast<std::size_t>(at.second) * screenWidth + at.first);
+        const std::uint8_t* want =
+            rgba.data() + 4 * (static_cast<std::size_t>(at.second) * screenWidth + at.first);
         if (want[3] == 255 && MakeRGB(want[0], want[1], want[2]) == color) continue;
         char text[96];
         std::snprintf(text, sizeof text, "(%d,%d) got %s want #%02x%02x%02x alpha %d", at.first, at.second,
@@ -189,7 +212,8 @@ void CompareFrames(const TPygifConf& conf, const TGIFContent& content, const std
         std::vector<const TDecoded*> group;
         for (std::size_t n : groups[j]) group.push_back(&decoded[n]);
         std::string mismatch = ComparePixels(group, rgba, content.LogicalWidth, content.LogicalHeight);
-        if (!mismatch.empty() && !differences.count(TAspect::Pixels)) differences[TAspect::Pixels] = expected[j] + " " + mismatch;
+        if (!mismatch.empty() && !differences.count(TAspect::Pixels))
+            differences[TAspect::Pixels] = expected[j] + " " + mismatch;
     }
 }
 
@@ -212,8 +236,9 @@ TDifferences RunSuiteTest(const std::string& name) {
     }
     if (content.Version != TGIFVersion::gvNone) CompareHeader(*conf, content, differences);
     if (wantRefused != !refusal.empty()) {
-        differences[TAspect::Refusal] = refusal.empty() ? "loads " + std::to_string(content.Frames.size()) + " frames"
-                                                        : "refuses: " + refusal;
+        differences[TAspect::Refusal] = refusal.empty()
+                                            ? "loads " + std::to_string(content.Frames.size()) + " frames"
+                                            : "refuses: " + refusal;
     }
     if (!wantRefused && refusal.empty()) CompareFrames(*conf, content, decoded, differences);
     return differences;
