@@ -25,7 +25,7 @@ public:
     int Width() const { return FBounds.Width(); }
     int Height() const { return FBounds.Height(); }
     const TRect& BoundsRect() const { return FBounds; }
-    TRect ClientRect() const { return {0, 0, Width(), Height()}; }
+    virtual TRect ClientRect() const { return {0, 0, Width(), Height()}; }
     void SetBounds(int left, int top, int width, int height);
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign align);

@@ -14,6 +14,7 @@ public:
     const std::wstring& Caption() const { return FCaption; }
     void SetCaption(std::wstring caption);
     void SetClientSize(int width, int height);
+    TRect ClientRect() const override { return {0, 0, FClientWidth, FClientHeight}; }
 
     // The control that has, or last had, the focus inside the form.
     TWinControl* ActiveControl() const { return FActiveControl; }

@@ -74,17 +74,18 @@ void TRadioItem::Paint(TCanvas& canvas) {
 TRadioGroup::TRadioGroup(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 105); }
 
 int TRadioGroup::ItemIndex() const {
-    if (Loading()) return FPendingIndex;
+    if (Loading()) return std::clamp(FPendingIndex, -1, ItemCount() - 1);
     auto checked = std::find_if(FItems.begin(), FItems.end(), [](const TRadioItem* i) { return i->Checked(); });
     return checked == FItems.end() ? -1 : static_cast<int>(checked - FItems.begin());
 }
 
 void TRadioGroup::SetItemIndex(int index) {
-    index = std::clamp(index, -1, ItemCount() - 1);
+    // While loading the items may not be read yet: the value is limited once they are.
     if (Loading()) {
         FPendingIndex = index;
         return;
     }
+    index = std::clamp(index, -1, ItemCount() - 1);
     if (index == ItemIndex()) return;
     for (int i = 0; i < ItemCount(); ++i) Item(i)->SetChecked(i == index);
     UpdateTabStops();

@@ -79,18 +79,10 @@ void TDialogTest::Pump() {
     for (int i = 0; i < 3; ++i) FApplication->ProcessMessages();
 }
 
-void TDialogTest::PressKey(UINT key, wchar_t character) {
-    HWND focus = GetFocus();
+// Posted as the keyboard would; translating the key down gives its character (WM_CHAR).
+void TDialogTest::PressKey(UINT key) {
     UINT scan = MapVirtualKeyW(key, 0);
-    PostMessageW(focus, WM_KEYDOWN, key, 1 | (scan << 16));
-    FApplication->ProcessMessages();
-    // A posted key down is not translated into its character by every platform: send the
-    // character only when the translation did not happen.
-    if (character) {
-        MSG pending;
-        if (!PeekMessageW(&pending, nullptr, WM_CHAR, WM_CHAR, PM_NOREMOVE))
-            PostMessageW(GetFocus() == focus ? focus : focus, WM_CHAR, character, 1 | (scan << 16));
-    }
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1 | (scan << 16));
     Pump();
     PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001 | (scan << 16));
     Pump();

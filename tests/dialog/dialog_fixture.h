@@ -21,8 +21,8 @@ protected:
     // Creates and shows the dialog; Setting.ini may be prepared before.
     TFrmCorvane& OpenDialog();
     void Pump();
-    // A key as the keyboard sends it to the focused window: key down, its character, key up.
-    void PressKey(UINT key, wchar_t character = 0);
+    // A key as the keyboard sends it to the focused window: key down (and its character), key up.
+    void PressKey(UINT key);
     void ClickAt(TControl& control, int x = 2, int y = 2);
     // The name of the component whose window has the focus ("" when none).
     std::string FocusedName() const;

@@ -5,6 +5,7 @@
 #include "controls/editors/radio_group.h"
 #include "controls/editors/text_edit.h"
 #include "tests/dialog/dialog_fixture.h"
+#include "toolkit/exceptions.h"
 #include "toolkit/strings.h"
 
 namespace {
@@ -147,14 +148,14 @@ TEST_F(TDialogTest, EnterInAnEditorMovesTheFocusOn) {
         start->SetFocus();
         Pump();
         ASSERT_EQ(FocusedName(), row.Start);
-        PressKey(VK_RETURN, L'\r');
+        PressKey(VK_RETURN);
         EXPECT_EQ(FocusedName(), row.Expected) << "Enter in " << row.Start << " with item " << row.ItemIndex;
     }
 }
 
 TEST_F(TDialogTest, OtherCharactersDoNotMoveTheFocusAndReachTheEditor) {
     TFrmCorvane& dialog = OpenDialog();
-    PressKey('A', L'a');
+    PressKey('A');
     EXPECT_EQ(FocusedName(), "EditServerName");
     EXPECT_EQ(dialog.EditServerName->Text(), "a");
 }
@@ -257,7 +258,7 @@ TEST_F(TDialogTest, SpaceAndEnterClickAFocusedButton) {
     TFrmCorvane& dialog = OpenDialog();
     dialog.btnClose->SetFocus();
     Pump();
-    PressKey(VK_SPACE, L' ');
+    PressKey(VK_SPACE);
     EXPECT_TRUE(FApplication->Terminated());
 }
 
