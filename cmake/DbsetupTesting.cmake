@@ -11,11 +11,13 @@ if(DBSETUP_TESTS)
   endif()
 endif()
 
-# The corpus path as the test program sees it: under Wine, Unix paths live on drive Z:.
+# Paths as the test program sees them: under Wine, Unix paths live on drive Z:.
 if(CMAKE_CROSSCOMPILING AND WIN32)
   set(DBSETUP_CORPUS_FOR_TESTS "Z:${DBSETUP_CORPUS_DIR}")
+  set(DBSETUP_SOURCE_FOR_TESTS "Z:${CMAKE_SOURCE_DIR}")
 else()
   set(DBSETUP_CORPUS_FOR_TESTS "${DBSETUP_CORPUS_DIR}")
+  set(DBSETUP_SOURCE_FOR_TESTS "${CMAKE_SOURCE_DIR}")
 endif()
 
 # dbsetup_test(name SOURCES ... LIBS ... [TIMEOUT s])
@@ -24,7 +26,7 @@ function(dbsetup_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE DBSETUP_CORPUS_DIR="${DBSETUP_CORPUS_FOR_TESTS}"
-                                             DBSETUP_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+                                             DBSETUP_SOURCE_DIR="${DBSETUP_SOURCE_FOR_TESTS}")
   add_test(NAME ${name} COMMAND ${name})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)

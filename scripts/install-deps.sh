@@ -6,7 +6,7 @@ packages=(
   wine wine64 xvfb xdotool imagemagick x11-utils
   locales fonts-wqy-microhei
   cmake ninja-build clang libclang-rt-14-dev
-  googletest libgtest-dev zlib1g-dev libgif-dev python3
+  googletest libgtest-dev libbenchmark-dev zlib1g-dev libgif-dev python3
 )
 missing=()
 for p in "${packages[@]}"; do

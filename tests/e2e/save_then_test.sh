@@ -18,8 +18,9 @@ screenshot filled
 click 265 269            # 保存
 wait_program_exit || fail "the program ended with $?"
 
-expected=$'[Main]\r\nDBServer=srv1\r\nDBUser=reporter\r\nDBName=Sales\r\nConnPort=\r\nDBPsw=EA7EE051AF84B75F\r\nConnType=2\r\n'
-[ "$(cat "$WORKDIR/Setting.ini")" == "$expected" ] || {
+printf '[Main]\r\nDBServer=srv1\r\nDBUser=reporter\r\nDBName=Sales\r\nConnPort=\r\nDBPsw=EA7EE051AF84B75F\r\nConnType=2\r\n' \
+    > "$WORKDIR/expected.ini"
+cmp -s "$WORKDIR/Setting.ini" "$WORKDIR/expected.ini" || {
     od -c "$WORKDIR/Setting.ini" | head -20 >&2
     fail "Setting.ini differs"
 }
