@@ -41,18 +41,22 @@ void TGIFImage::ReadGIF(std::size_t byteCount, std::span<const std::uint8_t> sou
         throw;
     }
     Adopt(content);
-    if (FFrames.empty()) return Changed();
-    FCurrentFrame = 0;
-    if (decodeFirstFrame) {
-        try {
-            FFrames.front()->Bitmap();
-        } catch (...) {
-            FFrames.erase(FFrames.begin());
-            FCurrentFrame = -1;
-            throw;
-        }
+    if (!FFrames.empty()) {
+        FCurrentFrame = 0;
+        if (decodeFirstFrame) DecodeFirstFrame();
     }
     Changed();
+}
+
+// A first frame that cannot be decoded fails the load and is not kept.
+void TGIFImage::DecodeFirstFrame() {
+    try {
+        FFrames.front()->Bitmap();
+    } catch (...) {
+        FFrames.erase(FFrames.begin());
+        FCurrentFrame = -1;
+        throw;
+    }
 }
 
 void TGIFImage::Changed() {
@@ -61,7 +65,11 @@ void TGIFImage::Changed() {
 }
 
 void TGIFImage::Assign(const TGIFImage& other) {
-    if (&other == this) return Changed();
+    if (&other != this) CopyFrom(other);
+    Changed();
+}
+
+void TGIFImage::CopyFrom(const TGIFImage& other) {
     FFrames.clear();
     for (const auto& frame : other.FFrames) FFrames.push_back(frame->Clone());
     FData = other.FData;
@@ -73,7 +81,6 @@ void TGIFImage::Assign(const TGIFImage& other) {
     FLoopCount = other.FLoopCount;
     FVersion = other.FVersion;
     FUseTransparency = other.FUseTransparency;
-    Changed();
 }
 
 bool TGIFImage::IsEmpty() const {

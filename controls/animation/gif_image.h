@@ -64,6 +64,8 @@ public:
 private:
     void Reset();
     void Adopt(TGIFContent& content);
+    void DecodeFirstFrame();
+    void CopyFrom(const TGIFImage& other);
     TGIFFrame* CurrentFrameOrNull();
     void Changed();
 

@@ -1,5 +1,7 @@
 #include "controls/animation/image_control.h"
 
+#include <vector>
+
 #include "toolkit/application.h"
 #include "toolkit/win_control.h"
 
@@ -21,12 +23,22 @@ private:
     HDC FDC;
 };
 
+// The state of a device context, restored at the end of the scope.
+class TSavedDC {
+public:
+    explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
+    ~TSavedDC() { RestoreDC(FDC, FSaved); }
+    TSavedDC(const TSavedDC&) = delete;
+    TSavedDC& operator=(const TSavedDC&) = delete;
+
+private:
+    HDC FDC;
+    int FSaved;
+};
+
 }  // namespace
 
-TImageControl::TImageControl(TComponent* owner) : TGraphicControl(owner) {
-    SetBounds(0, 0, 105, 105);
-    FPaintArea = BoundsRect();
-}
+TImageControl::TImageControl(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 105, 105); }
 
 void TImageControl::BoundsChanged() {
     std::lock_guard canvasLock(ControlCanvas().Lock());
@@ -59,14 +71,8 @@ void TImageControl::PaintControl(HDC dc) {
 
 void TImageControl::PaintContent(TCanvas& canvas) {
     canvas.FillRect(PaintClientRect(), Color());
-    bool wasDrawing = FDrawing.exchange(true);
-    try {
-        DrawImage(canvas);
-    } catch (...) {
-        FDrawing = wasDrawing;
-        throw;
-    }
-    FDrawing = wasDrawing;
+    TFlagScope drawing(FDrawing, true);
+    DrawImage(canvas);
 }
 
 void TImageControl::PaintNow() {
@@ -94,30 +100,18 @@ void TImageControl::PaintFromThread() {
 void TImageControl::CopyParentBackground(TCanvas& canvas) {
     TWinControl* parent = Parent();
     if (!parent) return;
-    HDC dc = canvas.Handle();
     TRect area = PaintArea();
-    int saved = SaveDC(dc);
-    OffsetViewportOrgEx(dc, -area.Left, -area.Top, nullptr);
-    IntersectClipRect(dc, 0, 0, parent->Width(), parent->Height());
+    TSavedDC saved(canvas.Handle());
+    OffsetViewportOrgEx(canvas.Handle(), -area.Left, -area.Top, nullptr);
+    IntersectClipRect(canvas.Handle(), 0, 0, parent->Width(), parent->Height());
     // Every container of this toolkit paints its own content as its background.
-    parent->PaintBackground(dc);
-    MarkControlsBelow(true);
-    try {
-        parent->PaintWindowlessChildren(dc, area.ToRECT(), this);
-    } catch (...) {
-        MarkControlsBelow(false);
-        RestoreDC(dc, saved);
-        throw;
-    }
-    MarkControlsBelow(false);
-    RestoreDC(dc, saved);
-}
-
-void TImageControl::MarkControlsBelow(bool paintingCopy) {
-    for (TControl* control : Parent()->Controls()) {
+    parent->PaintBackground(canvas.Handle());
+    std::vector<TFlagScope> copies;
+    for (TControl* control : parent->Controls()) {
         if (control == this) break;
-        if (auto picture = dynamic_cast<TImageControl*>(control)) picture->FPaintingCopy = paintingCopy;
+        if (auto picture = dynamic_cast<TImageControl*>(control)) copies.emplace_back(picture->FPaintingCopy, true);
     }
+    parent->PaintWindowlessChildren(canvas.Handle(), area.ToRECT(), this);
 }
 
 void TImageControl::GraphicChanged() {

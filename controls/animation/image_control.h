@@ -8,6 +8,7 @@
 // paint from another thread and one of the toolkit exclude each other through it.
 #include <atomic>
 #include <mutex>
+#include <utility>
 
 #include "toolkit/bitmap.h"
 #include "toolkit/control.h"
@@ -49,9 +50,25 @@ protected:
     void VisibleChanged() override;
 
 private:
+    // Sets a flag for one scope and restores its previous value.
+    class TFlagScope {
+    public:
+        TFlagScope(std::atomic<bool>& flag, bool value) : FFlag(&flag), FPrevious(flag.exchange(value)) {}
+        TFlagScope(TFlagScope&& other) noexcept : FFlag(std::exchange(other.FFlag, nullptr)), FPrevious(other.FPrevious) {}
+        ~TFlagScope() {
+            if (FFlag) *FFlag = FPrevious;
+        }
+        TFlagScope(const TFlagScope&) = delete;
+        TFlagScope& operator=(const TFlagScope&) = delete;
+        TFlagScope& operator=(TFlagScope&&) = delete;
+
+    private:
+        std::atomic<bool>* FFlag;
+        bool FPrevious;
+    };
+
     void PaintFromThread();
     void PaintContent(TCanvas& canvas);
-    void MarkControlsBelow(bool paintingCopy);
 
     std::recursive_mutex FControlLock;
     std::atomic<bool> FDrawing{false};
