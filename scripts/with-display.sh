@@ -14,4 +14,7 @@ trap cleanup EXIT
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
 export DISPLAY="$display"
 wineserver -p >/dev/null 2>&1 || true
+# Start Wine's own services now, detached from our output: started by the first test instead,
+# they would inherit its output pipe and CTest would wait for them until its time-out.
+"$WINE" wineboot >/dev/null 2>&1 </dev/null || true
 "$@"
