@@ -29,10 +29,14 @@ void TApplication::Initialize() {
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = &TApplication::WindowProcedure;
     wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = LoadIconW(wc.hInstance, L"MAINICON");
     wc.lpszClassName = kApplicationClass;
     RegisterClassExW(&wc);
-    // A hidden window that wakes the user-interface thread for calls handed over from other threads.
-    FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, kApplicationClass, AnsiToWide(FTitle).c_str(), WS_POPUP, 0, 0, 0, 0,
+    // The application's own window: shown with no size, it owns the forms and carries the
+    // task-bar button with the title and icon; it also wakes the user-interface thread for
+    // calls handed over from other threads.
+    FHandle = CreateWindowExW(0, kApplicationClass, AnsiToWide(FTitle).c_str(),
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, 0, 0, 0, 0,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
 }
 
@@ -46,6 +50,13 @@ LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT message, WPARAM
     switch (message) {
     case WM_RUN_QUEUED_CALLS:
         Application->RunQueuedCalls();
+        return 0;
+    case WM_ACTIVATE:  // the task-bar button: the main form takes the activation
+        if (LOWORD(wParam) != WA_INACTIVE && Application->FMainForm && Application->FMainForm->Visible())
+            SetActiveWindow(Application->FMainForm->Handle());
+        return 0;
+    case WM_CLOSE:  // closing from the task bar closes the main form
+        if (Application->FMainForm) PostMessageW(Application->FMainForm->Handle(), WM_CLOSE, 0, 0);
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);

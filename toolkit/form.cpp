@@ -8,7 +8,7 @@
 
 namespace {
 constexpr DWORD kDialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME;
-constexpr DWORD kDialogFrameEx = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+constexpr DWORD kDialogFrameEx = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT;
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {

@@ -77,7 +77,8 @@ void TWinControl::CreateParams(TCreateParams& params) {
 }
 
 void TWinControl::CreateHandle() {
-    HWND parentWindow = Parent() ? Parent()->Handle() : nullptr;
+    // A top-level form is owned by the application's window, which carries the task-bar button.
+    HWND parentWindow = Parent() ? Parent()->Handle() : (Application ? Application->Handle() : nullptr);
     RegisterWindowClass(&TWinControl::WindowProcedure);
     TCreateParams params;
     CreateParams(params);

@@ -31,7 +31,7 @@ TLogFormats TwentyFourHourFormats() {
 
 class TConnectionTest : public TDialogTest {
 protected:
-    TFakeDatabaseClient& UseClient(std::string failure = {}, DWORD block = 0) {
+    TFakeDatabaseClient& UseClient(std::optional<std::string> failure = std::nullopt, DWORD block = 0) {
         auto client = std::make_unique<TFakeDatabaseClient>(FEvents, std::move(failure), block);
         TFakeDatabaseClient& result = *client;
         FDialog->AdoConn->SetClient(std::move(client));
@@ -179,4 +179,25 @@ TEST_F(TConnectionTest, TheRealClientFailsUnderWineAndTheFailureIsLogged) {
     EXPECT_EQ(FBoxes[0].Flags & MB_ICONMASK, static_cast<unsigned>(MB_ICONERROR));
     std::string log = ReadFile("error.txt");
     EXPECT_EQ(log, "2026-12-9 14:05:09\t" + Ansi(u8"数据库连接设置:") + FBoxes[0].Text + "\r\n");
+}
+
+TEST_F(TConnectionTest, AnEmptyMessageLogsTheTimeStampAndTheTab) {
+    TFrmCorvane& dialog = OpenFilledDialog();
+    dialog.SetClock([] { return Moment(0, 0, 0); });
+    UseClient("");
+    dialog.BtnTestClick(nullptr);
+    EXPECT_EQ(ReadFile("error.txt"), "2026-12-9\t" + Ansi(u8"数据库连接设置:") + "\r\n");
+}
+
+// The time stamp follows the user's locale again once the system announces a settings change.
+TEST_F(TConnectionTest, ASettingsChangeRereadsTheLocaleFormats) {
+    TFrmCorvane& dialog = OpenFilledDialog();
+    SendMessageW(dialog.Handle(), WM_SETTINGCHANGE, 0, 0);
+    UseClient("x");
+    dialog.BtnTestClick(nullptr);
+    char date[64] = {}, time[64] = {};
+    SYSTEMTIME moment = Moment(14, 5, 9);
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, date, sizeof date);
+    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &moment, nullptr, time, sizeof time);
+    EXPECT_EQ(ReadFile("error.txt"), std::string(date) + " " + time + "\t" + Ansi(u8"数据库连接设置:") + "x\r\n");
 }

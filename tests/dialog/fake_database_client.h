@@ -2,6 +2,7 @@
 // A database client for tests: records every call in order, and opens successfully, fails with
 // a given message, or blocks for a while first.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@
 
 class TFakeDatabaseClient : public TDatabaseClient {
 public:
-    TFakeDatabaseClient(std::vector<std::string>& events, std::string failure = {}, DWORD blockMilliseconds = 0)
+    TFakeDatabaseClient(std::vector<std::string>& events, std::optional<std::string> failure = std::nullopt, DWORD blockMilliseconds = 0)
         : FEvents(events), FFailure(std::move(failure)), FBlock(blockMilliseconds) {}
 
     std::function<void()> OnOpen;  // runs inside Open, while the test's busy state holds
@@ -26,7 +27,7 @@ public:
         FEvents.push_back("open");
         if (OnOpen) OnOpen();
         if (FBlock) Sleep(FBlock);
-        if (!FFailure.empty()) throw Exception(FFailure);
+        if (FFailure) throw Exception(*FFailure);
         FOpen = true;
     }
     void Close() override {
@@ -36,7 +37,7 @@ public:
 
 private:
     std::vector<std::string>& FEvents;
-    std::string FFailure;
+    std::optional<std::string> FFailure;
     DWORD FBlock;
     bool FOpen = false;
 };

@@ -272,3 +272,57 @@ TEST_F(TDialogTest, AnExceptionEscapingAHandlerIsReportedWithAFullStop) {
     EXPECT_EQ(FBoxes[0].Flags & MB_ICONMASK, static_cast<unsigned>(MB_ICONSTOP));
     EXPECT_TRUE(dialog.Visible());
 }
+
+// Focus that arrives by keyboard or by the program selects the whole text; a click places the caret.
+TEST_F(TDialogTest, KeyboardFocusSelectsTheWholeTextAndAClickDoesNot) {
+    TFrmCorvane& dialog = OpenDialog();
+    dialog.EditDatabaseName->SetText("Sales");
+    PressKey(VK_TAB);
+    ASSERT_EQ(FocusedName(), "EditDatabaseName");
+    DWORD start = 0, end = 0;
+    HWND edit = dialog.EditDatabaseName->FocusWindow();
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 5u);
+
+    dialog.EditServerName->SetText("server");
+    HWND server = dialog.EditServerName->FocusWindow();
+    SendMessageW(server, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(server, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    Pump();
+    ASSERT_EQ(FocusedName(), "EditServerName");
+    SendMessageW(server, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, end) << "a click selects nothing";
+}
+
+TEST_F(TDialogTest, EnterClicksAFocusedButton) {
+    TFrmCorvane& dialog = OpenDialog();
+    dialog.btnClose->SetFocus();
+    Pump();
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(FApplication->Terminated());
+}
+
+// The logo is drawn at its natural size at the top-left, its alpha blended over the dialog's
+// colour; the control's last column shows only the background.
+TEST_F(TDialogTest, LogoIsBlendedOverTheDialogColour) {
+    TFrmCorvane& dialog = OpenDialog();
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 425, 298);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageW(dialog.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    int background = 0, other = 0;
+    for (int y = 21; y < 53; ++y) {
+        EXPECT_EQ(GetPixel(memory, 29 + 32, y), face) << "last column, row " << y;
+        for (int x = 29; x < 29 + 32; ++x) (GetPixel(memory, x, y) == face ? background : other)++;
+    }
+    // Transparent pixels show the face colour exactly, no white or black fringe; the picture covers the rest.
+    EXPECT_GT(background, 200);
+    EXPECT_GT(other, 400);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}

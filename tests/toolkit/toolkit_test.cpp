@@ -1,6 +1,7 @@
 // The toolkit under Wine: tab order and focus, dialog keys, the form reader, the message box
 // seam, the exception report and calls handed to the user-interface thread.
 #include <windows.h>
+#include <objbase.h>
 
 #include <gtest/gtest.h>
 
@@ -246,4 +247,20 @@ TEST_F(ToolkitTest, OwnerFreesWhatItOwns) {
         EXPECT_EQ(owner.Components().size(), 1u);
     }
     EXPECT_EQ(alive, 0);
+}
+
+TEST_F(ToolkitTest, TheApplicationWindowCarriesTheTitleAndOwnsTheForms) {
+    Show();
+    wchar_t title[32] = {};
+    GetWindowTextW(FApplication->Handle(), title, 32);
+    EXPECT_STREQ(title, L"Title");
+    EXPECT_EQ(GetWindow(FForm->Handle(), GW_OWNER), FApplication->Handle());
+    EXPECT_FALSE(GetWindowLongW(FForm->Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+}
+
+TEST_F(ToolkitTest, ComIsInitialisedAsASingleThreadedApartment) {
+    // Asking again for the same apartment answers "already initialised"; another kind is refused.
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
+    CoUninitialize();
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
 }
