@@ -1,6 +1,7 @@
 // The error log: one time-stamped line appended to error.txt per failure, the file opened,
 // written and closed for every entry.
 #include "app/connection_dialog.h"
+#include "app/file_exists.h"
 #include "app/logic/dialog_texts.h"
 #include "app/logic/in_out_error.h"
 #include "app/logic/log_entry.h"
@@ -10,11 +11,6 @@ namespace {
 
 [[noreturn]] void RaiseInOutError(DWORD code) {
     throw EInOutError(InOutErrorMessage(static_cast<int>(code)), static_cast<int>(code));
-}
-
-bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 TDateTimeParts Parts(const SYSTEMTIME& time) {

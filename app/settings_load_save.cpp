@@ -35,17 +35,21 @@ std::int32_t TFrmCorvane::ConnTypeNumber(const TSettingsValue& value) const {
 }
 
 void TFrmCorvane::FormCreate(TComponent*) {
+    using namespace SettingNames;
+    auto read = [this](std::string_view key, const TSettingsValue& fallback) {
+        return ReadSetting("", kSection, std::string(key), fallback);
+    };
     // A failing key ends the load silently: earlier controls keep what was read, later ones
     // keep their designed values.
     try {
-        FCipherKey = std::string(SettingNames::CipherKey);
-        EditServerName->SetText(SettingsValueText(ReadSetting("", kSection, "DBServer", std::string())));
-        EditUserName->SetText(SettingsValueText(ReadSetting("", kSection, "DBUser", std::string(SettingNames::DefaultUser))));
-        EditDatabaseName->SetText(SettingsValueText(ReadSetting("", kSection, "DBName", std::string())));
-        EditConnPort->SetText(SettingsValueText(ReadSetting("", kSection, "ConnPort", std::string())));
-        std::string cipherText = SettingsValueText(ReadSetting("", kSection, "DBPsw", std::string()));
+        FCipherKey = std::string(CipherKey);
+        EditServerName->SetText(SettingsValueText(read(ServerKey, std::string())));
+        EditUserName->SetText(SettingsValueText(read(UserKey, std::string(DefaultUser))));
+        EditDatabaseName->SetText(SettingsValueText(read(DatabaseKey, std::string())));
+        EditConnPort->SetText(SettingsValueText(read(PortKey, std::string())));
+        std::string cipherText = SettingsValueText(read(PasswordKey, std::string()));
         EditPassword->SetText(DecryptFromHex(cipherText, FCipherKey));
-        std::int32_t connType = ConnTypeNumber(ReadSetting("", kSection, "ConnType", SettingNames::DefaultConnType));
+        std::int32_t connType = ConnTypeNumber(read(ConnTypeKey, DefaultConnType));
         RdgConnType->SetItemIndex(ItemIndexForConnType(connType));
     } catch (...) {
     }
@@ -74,13 +78,17 @@ bool TFrmCorvane::CheckInput() {
 
 void TFrmCorvane::BtnSaveClick(TComponent*) {
     if (!CheckInput()) return;
+    using namespace SettingNames;
+    auto write = [this](std::string_view key, const TSettingsValue& value) {
+        WriteSetting("", kSection, std::string(key), value);
+    };
     try {
-        WriteSetting("", kSection, "DBServer", EditServerName->Text());
-        WriteSetting("", kSection, "DBUser", EditUserName->Text());
-        WriteSetting("", kSection, "DBName", EditDatabaseName->Text());
-        WriteSetting("", kSection, "ConnPort", StoredPortText(EditConnPort->Text()));
-        WriteSetting("", kSection, "DBPsw", EncryptToHex(EditPassword->Text(), FCipherKey));
-        WriteSetting("", kSection, "ConnType", static_cast<std::int32_t>(RdgConnType->ItemIndex() + 1));
+        write(ServerKey, EditServerName->Text());
+        write(UserKey, EditUserName->Text());
+        write(DatabaseKey, EditDatabaseName->Text());
+        write(PortKey, StoredPortText(EditConnPort->Text()));
+        write(PasswordKey, EncryptToHex(EditPassword->Text(), FCipherKey));
+        write(ConnTypeKey, static_cast<std::int32_t>(RdgConnType->ItemIndex() + 1));
         Close();
     } catch (const Exception& error) {
         ShowMessageBox(error.Message(), Utf8ToAnsi(DialogTexts::MessageCaption), MB_ICONERROR);

@@ -1,17 +1,13 @@
 // The settings store: one key of one section per call, through the platform's private-profile
 // interface; nothing is cached between calls.
 #include "app/connection_dialog.h"
+#include "app/file_exists.h"
 #include "app/logic/dialog_texts.h"
 #include "toolkit/exceptions.h"
 
 namespace {
 
 constexpr DWORD kValueBufferSize = 2048;
-
-bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Drops the platform's cached copy, so the next call sees the file as it is on disk.
 void FlushProfile(const std::string& path) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str()); }
