@@ -4,6 +4,9 @@ SHELL := /bin/bash
 ROOT  := $(CURDIR)
 BUILD := $(ROOT)/build
 JOBS  ?= $(shell nproc)
+# The shared reference test data; by default ../shared/corpus beside the checkout.
+CORPUS ?=
+CORPUS_FLAG := $(if $(CORPUS),-DDBSETUP_CORPUS_DIR=$(abspath $(CORPUS)))
 
 .PHONY: run test setup build build-win build-host clean
 
@@ -21,12 +24,12 @@ build: build-host build-win
 
 build-host:
 	cmake -S . -B $(BUILD)/host -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DDBSETUP_SANITIZE=ON
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DDBSETUP_SANITIZE=ON $(CORPUS_FLAG)
 	cmake --build $(BUILD)/host -j $(JOBS)
 
 build-win:
 	cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64.cmake -DDBSETUP_OUTPUT_DIR=$(BUILD)
+	  -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64.cmake -DDBSETUP_OUTPUT_DIR=$(BUILD) $(CORPUS_FLAG)
 	cmake --build $(BUILD)/win -j $(JOBS)
 
 clean:

@@ -11,6 +11,11 @@ if(DBSETUP_TESTS)
   endif()
 endif()
 
+if(DBSETUP_TESTS AND NOT EXISTS "${DBSETUP_CORPUS_DIR}/des")
+  message(FATAL_ERROR "The shared test corpus is not at ${DBSETUP_CORPUS_DIR}; "
+                      "give its place with -DDBSETUP_CORPUS_DIR=... (make CORPUS=...)")
+endif()
+
 # Paths as the test program sees them: under Wine, Unix paths live on drive Z:.
 if(CMAKE_CROSSCOMPILING AND WIN32)
   set(DBSETUP_CORPUS_FOR_TESTS "Z:${DBSETUP_CORPUS_DIR}")
