@@ -8,9 +8,10 @@ JOBS  ?= $(shell nproc)
 CORPUS ?=
 CORPUS_FLAG := $(if $(CORPUS),-DDBSETUP_CORPUS_DIR=$(abspath $(CORPUS)))
 
-.PHONY: run test setup build build-win build-host clean
+.PHONY: run test setup build configure-win build-win build-host clean
 
-run: setup build-win
+run: setup configure-win
+	cmake --build $(BUILD)/win -j $(JOBS) --target dbsetup
 	scripts/run-dialog.sh
 
 test: setup build
@@ -27,9 +28,11 @@ build-host:
 	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DDBSETUP_SANITIZE=ON $(CORPUS_FLAG)
 	cmake --build $(BUILD)/host -j $(JOBS)
 
-build-win:
+configure-win:
 	cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64.cmake -DDBSETUP_OUTPUT_DIR=$(BUILD) $(CORPUS_FLAG)
+
+build-win: configure-win
 	cmake --build $(BUILD)/win -j $(JOBS)
 
 clean:

@@ -12,8 +12,9 @@ if(DBSETUP_TESTS)
 endif()
 
 if(DBSETUP_TESTS AND NOT EXISTS "${DBSETUP_CORPUS_DIR}/des")
-  message(FATAL_ERROR "The shared test corpus is not at ${DBSETUP_CORPUS_DIR}; "
-                      "give its place with -DDBSETUP_CORPUS_DIR=... (make CORPUS=...)")
+  # The program still builds; the tests that read the corpus will fail naming the files.
+  message(WARNING "The shared test corpus is not at ${DBSETUP_CORPUS_DIR}; "
+                  "give its place with -DDBSETUP_CORPUS_DIR=... (make CORPUS=...)")
 endif()
 
 # Paths as the test program sees them: under Wine, Unix paths live on drive Z:.
