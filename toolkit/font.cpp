@@ -4,8 +4,10 @@ TFont::TFont(const TFont& other)
     : FName(other.FName), FHeight(other.FHeight), FCharset(other.FCharset),
       FColor(other.FColor), FBold(other.FBold) {}
 
+// Canvases take their control's font before every paint: an equal font keeps its handle, so
+// painting does not make a new GDI font each time.
 TFont& TFont::operator=(const TFont& other) {
-    if (this == &other) return *this;
+    if (this == &other || SameAs(other)) return *this;
     FName = other.FName;
     FHeight = other.FHeight;
     FCharset = other.FCharset;
@@ -16,6 +18,11 @@ TFont& TFont::operator=(const TFont& other) {
 }
 
 TFont::~TFont() { ReleaseHandle(); }
+
+bool TFont::SameAs(const TFont& other) const {
+    return FName == other.FName && FHeight == other.FHeight && FCharset == other.FCharset &&
+           FColor == other.FColor && FBold == other.FBold;
+}
 
 void TFont::SetName(std::wstring name) {
     if (name == FName) return;

@@ -19,6 +19,7 @@ public:
     int Charset() const { return FCharset; }
     TColor Color() const { return FColor; }
     bool Bold() const { return FBold; }
+    bool SameAs(const TFont& other) const;
 
     void SetName(std::wstring name);
     void SetHeight(int height);

@@ -1,7 +1,6 @@
 // ReadGIF on tiny inline streams: header, screen, extensions, images and the failures.
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include "controls/animation/gif/frame_decoder.h"
 #include "controls/animation/gif/gif_reader.h"
@@ -347,18 +346,6 @@ TEST(GIFReader, CountLimitsTheBytesRead) {
     TGIFContent content;
     ReadGIF(kHeader89a.size() + kScreen2x2.size() + kTwoColors.size() + kImage2x2.size(), gif, content);
     EXPECT_EQ(content.Frames.size(), 1u);
-}
-
-TEST(GIFReader, ReadsFromAStream) {
-    TBytes gif = Gif({kImage2x2});
-    std::string text(gif.begin(), gif.end());
-    std::istringstream stream("prefix" + text + "suffix");
-    stream.ignore(6);
-    TGIFContent content;
-    ReadGIF(gif.size(), stream, content);
-    EXPECT_EQ(content.Frames.size(), 1u);
-    std::istringstream shortStream(text);
-    EXPECT_THROW(ReadGIF(gif.size() + 1, shortStream, content), EInvalidGraphicOperation);
 }
 
 TEST(GIFReader, StrictModeRefusesCutOffFrames) {

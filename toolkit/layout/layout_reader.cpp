@@ -1,7 +1,6 @@
 #include "toolkit/layout/layout_reader.h"
 
 #include <cctype>
-#include <sstream>
 
 #include "toolkit/exceptions.h"
 

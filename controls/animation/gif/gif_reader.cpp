@@ -149,18 +149,3 @@ void ReadGIF(std::size_t byteCount, std::span<const std::uint8_t> source, TGIFCo
     if (byteCount == 0) return;
     TGIFStreamReader(source.first(byteCount), content).Read();
 }
-
-void ReadGIF(std::size_t byteCount, std::istream& source, TGIFContent& content) {
-    content = TGIFContent{};
-    // Read in pieces so that a wrong count does not allocate more than the stream holds.
-    constexpr std::size_t kPiece = 64 * 1024;
-    std::vector<std::uint8_t> bytes;
-    while (bytes.size() < byteCount && source) {
-        std::size_t start = bytes.size();
-        bytes.resize(start + std::min(kPiece, byteCount - start));
-        source.read(reinterpret_cast<char*>(bytes.data() + start),
-                    static_cast<std::streamsize>(bytes.size() - start));
-        bytes.resize(start + static_cast<std::size_t>(source.gcount()));
-    }
-    ReadGIF(byteCount, bytes, content);
-}

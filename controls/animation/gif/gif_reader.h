@@ -3,7 +3,6 @@
 // their compressed data; DecodeFrame turns one into a bitmap later.
 #include <cstddef>
 #include <cstdint>
-#include <istream>
 #include <span>
 
 #include "controls/animation/gif/gif_content.h"
@@ -14,5 +13,3 @@
 // (the frames read so far), as a failed load leaves them.
 void ReadGIF(std::size_t byteCount, std::span<const std::uint8_t> source, TGIFContent& content);
 
-// The same, reading the bytes from the stream's current position.
-void ReadGIF(std::size_t byteCount, std::istream& source, TGIFContent& content);
