@@ -9,6 +9,19 @@ TTextEdit::TTextEdit(TComponent* owner) : TCustomControl(owner) {
     Font().SetColor(clWindowText);
 }
 
+TTextEdit::~TTextEdit() {
+    if (FBackground) DeleteObject(FBackground);
+}
+
+// The EDIT asks for its background at every paint: one brush per colour, kept.
+HBRUSH TTextEdit::BackgroundBrush(COLORREF color) {
+    if (FBackground && FBackgroundColor == color) return FBackground;
+    if (FBackground) DeleteObject(FBackground);
+    FBackground = CreateSolidBrush(color);
+    FBackgroundColor = color;
+    return FBackground;
+}
+
 std::string TTextEdit::Text() const {
     if (!FEdit) return FText;
     int length = GetWindowTextLengthW(FEdit);
@@ -102,13 +115,11 @@ LRESULT TTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: {
-        TColor face = Enabled() ? clWindow : clBtnFace;
+        COLORREF face = ColorToRGB(Enabled() ? clWindow : clBtnFace);
         HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clGrayText));
-        SetBkColor(dc, ColorToRGB(face));
-        if (FBackground) DeleteObject(FBackground);
-        FBackground = CreateSolidBrush(ColorToRGB(face));
-        return reinterpret_cast<LRESULT>(FBackground);
+        SetBkColor(dc, face);
+        return reinterpret_cast<LRESULT>(BackgroundBrush(face));
     }
     case WM_LBUTTONDOWN:
         SetFocus();

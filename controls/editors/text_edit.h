@@ -10,6 +10,7 @@ enum class TEchoMode { eemNormal, eemPassword };
 class TTextEdit : public TCustomControl {
 public:
     explicit TTextEdit(TComponent* owner);
+    ~TTextEdit() override;
 
     // The text in the ANSI code page, exactly as typed.
     std::string Text() const;
@@ -33,6 +34,7 @@ protected:
 
 private:
     RECT EditRect() const;
+    HBRUSH BackgroundBrush(COLORREF color);
     void ApplyEchoMode();
 
     HWND FEdit = nullptr;
@@ -41,4 +43,5 @@ private:
     wchar_t FPasswordChar = L'*';
     bool FClickFocus = false;
     HBRUSH FBackground = nullptr;
+    COLORREF FBackgroundColor = 0;
 };
