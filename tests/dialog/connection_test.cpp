@@ -7,6 +7,9 @@
 #include "tests/dialog/fake_database_client.h"
 #include "toolkit/strings.h"
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 SYSTEMTIME Moment(int hour, int minute, int second) {
@@ -200,4 +203,56 @@ TEST_F(TConnectionTest, ASettingsChangeRereadsTheLocaleFormats) {
     GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, date, sizeof date);
     GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &moment, nullptr, time, sizeof time);
     EXPECT_EQ(ReadFile("error.txt"), std::string(date) + " " + time + "\t" + Ansi(u8"数据库连接设置:") + "x\r\n");
+}
+
+namespace {
+// A fingerprint of the pixels in a rectangle of the window, as the window's device context holds them.
+std::uint64_t Fingerprint(HWND window, const TRect& rect) {
+    HDC dc = GetDC(window);
+    HDC memory = CreateCompatibleDC(dc);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), rect.Width(), -rect.Height(), 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, rect.Width(), rect.Height(), dc, rect.Left, rect.Top, SRCCOPY);
+    GdiFlush();
+    std::uint64_t hash = 1469598103934665603ull;
+    auto pixels = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < rect.Width() * rect.Height(); ++i) hash = (hash ^ pixels[i]) * 1099511628211ull;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    return hash;
+}
+}  // namespace
+
+// While the open blocks this thread for three seconds, the busy animation in the logo's place
+// keeps turning: its pixels change every 100 ms or so, painted from the animation's own thread.
+TEST_F(TConnectionTest, TheBusyAnimationTurnsWhileTheOpenBlocks) {
+    TFrmCorvane& dialog = OpenFilledDialog();
+    TFakeDatabaseClient& client = UseClient(std::nullopt, 3000);
+    std::atomic<bool> sampling{false};
+    std::atomic<int> changes{0};
+    std::thread sampler;
+    client.OnOpen = [&] {
+        sampling = true;
+        sampler = std::thread([&, window = dialog.Handle(), rect = dialog.TmpGif->BoundsRect()] {
+            std::uint64_t last = Fingerprint(window, rect);
+            while (sampling) {
+                Sleep(20);
+                std::uint64_t now = Fingerprint(window, rect);
+                if (now != last) ++changes;
+                last = now;
+            }
+        });
+    };
+    dialog.BtnTestClick(nullptr);
+    sampling = false;
+    sampler.join();
+    // About 20-30 changes are seen here; allow for a slow machine, not for a standing picture.
+    EXPECT_GE(changes.load(), 12) << "frames seen changing during the three-second open";
+    EXPECT_FALSE(dialog.TmpGif->Visible());
+    EXPECT_TRUE(dialog.ImgLogo->Visible());
 }
