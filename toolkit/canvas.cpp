@@ -24,12 +24,6 @@ void TCanvas::Line(int x1, int y1, int x2, int y2, TColor color) {
     DeleteObject(pen);
 }
 
-void TCanvas::SetPixel(int x, int y, TColor color) {
-    if (FHandle) ::SetPixelV(FHandle, x, y, ColorToRGB(color));
-}
-
-COLORREF TCanvas::Pixel(int x, int y) const { return FHandle ? GetPixel(FHandle, x, y) : CLR_INVALID; }
-
 void TCanvas::DrawText(const std::wstring& text, TRect rect, UINT flags, TColor color) {
     if (!FHandle) return;
     HGDIOBJ oldFont = SelectObject(FHandle, FFont.Handle());

@@ -42,8 +42,6 @@ public:
     void FillRect(const TRect& rect);                        // with the brush colour
     void FillRect(const TRect& rect, TColor color);
     void Line(int x1, int y1, int x2, int y2, TColor color);  // end point not painted
-    void SetPixel(int x, int y, TColor color);
-    COLORREF Pixel(int x, int y) const;
     // Draws wide text with DrawTextW flags in the canvas font, transparent background.
     void DrawText(const std::wstring& text, TRect rect, UINT flags, TColor color);
     SIZE TextExtent(const std::wstring& text);

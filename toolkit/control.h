@@ -41,7 +41,6 @@ public:
 
     TColor Color() const { return FColor; }
     void SetColor(TColor color);
-    bool ParentColor() const { return FParentColor; }
     TFont& Font() { return FFont; }
 
     TNotifyEvent OnClick;

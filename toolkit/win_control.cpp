@@ -246,8 +246,6 @@ void TWinControl::ColorChanged() {
     for (TControl* control : FControls) control->ParentColorChanged();
 }
 
-void TWinControl::Loaded() { TControl::Loaded(); }
-
 bool TWinControl::SetProperty(const TLayoutProperty& p, const TLayoutContext& context) {
     if (p.Name == "TabOrder") FTabOrder = static_cast<int>(LayoutInteger(p));
     else if (p.Name == "TabStop") FTabStop = LayoutBoolean(p);

@@ -39,7 +39,6 @@ public:
     void Invalidate() override;
     // Repaints at once: the window and the windowless controls in it.
     void Update();
-    void Repaint() { Invalidate(); Update(); }
 
     // Paints the background and the windowless children into dc (also used for copies of the
     // parent's background behind windowless controls).
@@ -47,7 +46,6 @@ public:
     void PaintWindowlessChildren(HDC dc, const RECT& area, const TControl* upTo = nullptr);
 
     bool SetProperty(const TLayoutProperty& property, const TLayoutContext& context) override;
-    void Loaded() override;
 
 protected:
     struct TCreateParams {
