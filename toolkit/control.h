@@ -42,6 +42,7 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor color);
     TFont& Font() { return FFont; }
+    const TFont& Font() const { return FFont; }
 
     TNotifyEvent OnClick;
     virtual void Click();

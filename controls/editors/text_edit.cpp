@@ -39,7 +39,7 @@ void TTextEdit::SetText(const std::string& text) {
 // The EDIT sits inside a one-pixel border, its line centred vertically.
 RECT TTextEdit::EditRect() const {
     TCanvas measure;
-    measure.Font() = const_cast<TTextEdit*>(this)->Font();
+    measure.Font() = Font();
     int lineHeight = measure.TextExtent(L"Wg").cy;
     int top = (Height() - lineHeight) / 2;
     return RECT{3, top, Width() - 3, top + lineHeight};

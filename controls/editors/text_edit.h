@@ -38,7 +38,7 @@ private:
     void ApplyEchoMode();
 
     HWND FEdit = nullptr;
-    mutable std::string FText;  // held until the EDIT exists
+    std::string FText;  // held until the EDIT exists
     TEchoMode FEchoMode = TEchoMode::eemNormal;
     wchar_t FPasswordChar = L'*';
     bool FClickFocus = false;
