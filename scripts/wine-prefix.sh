@@ -4,6 +4,8 @@
 # handed to a window manager (there is none: Wine would wait two seconds for one at every hide),
 # and no crash dialog: a crash prints its backtrace and ends the process at once, where the
 # dialog would wait for a click that never comes.
+# Wine's own fonts (Marlett for the caption buttons, Tahoma for its dialogs) are copied into the
+# prefix's font folder: Debian's Wine 8 does not find them where fonts-wine puts them.
 # The ready-stamp is named after these settings, so an existing prefix takes in any change.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
@@ -15,11 +17,13 @@ settings=(
   '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Decorated"="N"' '"Managed"="N"' ''
   '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' ''
 )
-stamp="$WINEPREFIX/.dbsetup-ready-$(printf '%s\n' "${settings[@]}" | sha1sum | cut -c1-12)"
+wine_fonts=(/usr/share/wine/fonts/*.ttf)
+stamp="$WINEPREFIX/.dbsetup-ready-$(printf '%s\n' "${settings[@]}" "${wine_fonts[@]}" | sha1sum | cut -c1-12)"
 [ -f "$stamp" ] && exit 0
 mkdir -p "$WINEPREFIX"
 rm -f "$WINEPREFIX"/.dbsetup-ready-*
 "$WINE" wineboot -i >/dev/null 2>&1 || true
+cp "${wine_fonts[@]}" "$WINEPREFIX/drive_c/windows/Fonts/"
 reg="$(mktemp --suffix=.reg)"
 printf '%s\r\n' "${settings[@]}" | iconv -f UTF-8 -t UTF-16 > "$reg"
 "$WINE" regedit /S "$reg" >/dev/null 2>&1
