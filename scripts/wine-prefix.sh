@@ -4,6 +4,7 @@
 # handed to a window manager (there is none: Wine would wait two seconds for one at every hide),
 # and no crash dialog: a crash prints its backtrace and ends the process at once, where the
 # dialog would wait for a click that never comes.
+# The caret does not blink, so that screenshots of the dialog are the same at every run.
 # Wine's own fonts (Marlett for the caption buttons, Tahoma for its dialogs) are copied into the
 # prefix's font folder: Debian's Wine 8 does not find them where fonts-wine puts them.
 # The ready-stamp is named after these settings, so an existing prefix takes in any change.
@@ -16,6 +17,7 @@ settings=(
   '"MS Sans Serif"="WenQuanYi Micro Hei"' ''
   '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Decorated"="N"' '"Managed"="N"' ''
   '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' ''
+  '[HKEY_CURRENT_USER\Control Panel\Desktop]' '"CursorBlinkRate"="-1"' ''
 )
 wine_fonts=(/usr/share/wine/fonts/*.ttf)
 stamp="$WINEPREFIX/.dbsetup-ready-$(printf '%s\n' "${settings[@]}" "${wine_fonts[@]}" | sha1sum | cut -c1-12)"

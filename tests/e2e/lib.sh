@@ -89,3 +89,19 @@ screenshot() { import -window root "$ROOT/build/e2e/$1.png"; }
 
 # Bytes of a UTF-8 text in code page 936, as the program writes them.
 gbk() { printf '%s' "$1" | iconv -f UTF-8 -t GBK; }
+
+# The pointer away from the dialog, so that nothing in it is hot.
+park_pointer() { xdotool mousemove 0 0; sleep 0.5; }
+# hover X Y: the pointer over client coordinates of the dialog, without a click.
+hover() {
+    check_running "before hovering at $1,$2"
+    xdotool mousemove --window "$WINDOW" $(( BORDER + $1 )) $(( BORDER + CAPTION_HEIGHT + $2 ))
+    sleep 0.5
+}
+
+# The dialog's client area as the screen shows it, as a PNG.
+capture_client() {
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+    import -window root -crop "${CLIENT_WIDTH}x${CLIENT_HEIGHT}+$(( X + BORDER ))+$(( Y + BORDER + CAPTION_HEIGHT ))" \
+        +repage "$1"
+}
