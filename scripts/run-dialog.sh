@@ -6,10 +6,10 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 source "$ROOT/scripts/wine-env.sh"
 exe="$ROOT/build/dbsetup.exe"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  exec "$WINE" "$exe"
+  exec "$ROOT/scripts/wine-run.sh" "$exe"  # a crash shows its backtrace and fails
 fi
 "$ROOT/scripts/with-display.sh" bash -c '
-  "$WINE" "$1" & pid=$!
+  "$3/scripts/wine-run.sh" "$1" & pid=$!
   for _ in $(seq 100); do xdotool search --name "连接到SQL Server" >/dev/null 2>&1 && break; sleep 0.1; done
   sleep 3
   if ! kill -0 $pid 2>/dev/null; then
@@ -19,5 +19,5 @@ fi
   fi
   import -window root "$2"
   kill $pid 2>/dev/null || true
-' _ "$exe" "$ROOT/build/screenshot.png"
+' _ "$exe" "$ROOT/build/screenshot.png" "$ROOT"
 echo "No display: the dialog ran on a private Xvfb; screenshot saved to $ROOT/build/screenshot.png"

@@ -9,12 +9,17 @@ CLIENT_HEIGHT=298
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Wine's crash report on the program's stderr: after its debugger has printed the backtrace,
+# Wine sometimes hands back exit code 0, so the code alone does not tell a crash.
+crash_reported() { grep -q '^wine: Unhandled\|^Unhandled exception' "$WORKDIR/stderr.txt" 2>/dev/null; }
+
 # A program that ended on its own before its work was done has crashed: say so at once rather
 # than wait for a window that will never come.
 check_running() {
-    kill -0 "$PROGRAM" 2>/dev/null && return 0
+    kill -0 "$PROGRAM" 2>/dev/null && ! crash_reported && return 0
     local code=0
     wait "$PROGRAM" || code=$?
+    cat "$WORKDIR/stderr.txt" >&2
     fail "dbsetup.exe ended unexpectedly with exit code $code (crashed?) $1"
 }
 
@@ -27,7 +32,7 @@ new_workdir() {
 }
 
 start_program() {
-    "$WINE" "$WORKDIR/dbsetup.exe" &
+    "$WINE" "$WORKDIR/dbsetup.exe" 2>"$WORKDIR/stderr.txt" &
     PROGRAM=$!
     WINDOW=""
     for _ in $(seq 200); do
@@ -76,7 +81,10 @@ wait_program_exit() {
         if ! kill -0 "$PROGRAM" 2>/dev/null; then
             local code=0
             wait "$PROGRAM" || code=$?
-            [ "$code" -eq 0 ] || fail "dbsetup.exe ended with exit code $code (crashed?)"
+            if [ "$code" -ne 0 ] || crash_reported; then
+                cat "$WORKDIR/stderr.txt" >&2
+                fail "dbsetup.exe ended with exit code $code (crashed?)"
+            fi
             return 0
         fi
         sleep 0.1
