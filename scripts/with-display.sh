@@ -2,15 +2,16 @@
 # Runs a command with a private Xvfb display and a persistent wineserver, both ended afterwards.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-display=""
-for n in $(seq 90 130); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself (taking its lock file atomically), so runs started
+# side by side never share one.
+numberfile="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
 xvfb=$!
-cleanup() { wineserver -k >/dev/null 2>&1 || true; kill "$xvfb" 2>/dev/null || true; }
+cleanup() { wineserver -k >/dev/null 2>&1 || true; kill "$xvfb" 2>/dev/null || true; rm -f "$numberfile"; }
 trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$numberfile" ] && break; sleep 0.1; done
+[ -s "$numberfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
+display=":$(head -1 "$numberfile")"
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
 export DISPLAY="$display"
 wineserver -p >/dev/null 2>&1 || true
