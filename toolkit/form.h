@@ -47,6 +47,7 @@ protected:
 
 private:
     void CentreOnDesktop();
+    void RepaintAll();
     void ActivateFocus();
 
     std::wstring FCaption;
@@ -54,4 +55,6 @@ private:
     int FClientHeight = 0;
     TWinControl* FActiveControl = nullptr;
     bool FShown = false;
+    int FThemeListener = 0;
+    int FColorListener = 0;
 };
