@@ -227,10 +227,7 @@ void TRadioGroup::ChooseByUser(int index) {
 void TRadioGroup::ButtonClicked(int index) { ChooseByUser(index); }
 
 // A button that receives the focus while unchecked checks itself.
-void TRadioGroup::ButtonFocused(int index) {
-    FocusEnter();
-    ChooseByUser(index);
-}
+void TRadioGroup::ButtonFocused(int index) { ChooseByUser(index); }
 
 void TRadioGroup::MoveFocus(int from, int step) {
     for (int n = 1; n <= ItemCount(); ++n) {
