@@ -44,8 +44,8 @@ void TCustomRadioGroupButton::SetColors(TColor color, TColor textColor) {
 THoverState TCustomRadioGroupButton::HoverState() const {
     if (!Enabled()) return THoverState::hsDisabled;
     HWND self = HandleAllocated() ? const_cast<TCustomRadioGroupButton*>(this)->Handle() : nullptr;
-    bool inside = self && THotTracker::PointerInside(self);
-    if (self && GetCapture() == self) return inside ? THoverState::hsPressed : THoverState::hsHot;
+    if (self && GetCapture() == self)
+        return THotTracker::PointerInside(self) ? THoverState::hsPressed : THoverState::hsHot;
     return FHot ? THoverState::hsHot : THoverState::hsNormal;
 }
 
