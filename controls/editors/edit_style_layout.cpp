@@ -26,7 +26,7 @@ constexpr std::array<std::pair<const char*, TEditBorderStyle>, 7> kBorders{{{"eb
 
 bool ApplyLookAndFeel(TLookAndFeel& lookAndFeel, const std::string& value, const TLayoutProperty& p) {
     if (value == "NativeStyle") lookAndFeel.SetNativeStyle(LayoutBoolean(p));
-    else if (value == "Kind") lookAndFeel.SetKind(FromName(p, kKinds));
+    else if (value == "Kind") lookAndFeel.SetKind(LayoutLookAndFeelKind(p));
     else if (value == "SkinName") lookAndFeel.SetSkinName(LayoutString(p));
     else return false;
     return true;
@@ -42,6 +42,8 @@ TBorders EdgesOf(const TLayoutProperty& p) {
 }
 
 }  // namespace
+
+TLookAndFeelKind LayoutLookAndFeelKind(const TLayoutProperty& property) { return FromName(property, kKinds); }
 
 bool ApplyEditStyleProperty(TEditStyles& styles, const TLayoutProperty& p) {
     std::size_t dot = p.Name.find('.');

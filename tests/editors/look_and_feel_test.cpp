@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/editors/look_and_feel.h"
+#include "controls/editors/look_and_feel_controller.h"
 #include "controls/editors/look_and_feel_painter.h"
 #include "tests/editors/fake_theme_api.h"
 
@@ -160,6 +161,27 @@ TEST_F(PainterChoiceTest, NoSkinIsRegisteredSoASkinNameFallsBackToTheKind) {
     lookAndFeel.SetSkinName("Caramel");
     EXPECT_EQ(&lookAndFeel.Painter(), &skin);
     TExtendedStylePainters::Instance().Unregister("Caramel");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LookAndFeelControllerTest, WritesTheRootWhichIsResetWhenTheLastControllerGoes) {
+    TLookAndFeel editor;
+    {
+        TLookAndFeelController first(nullptr);
+        auto second = std::make_unique<TLookAndFeelController>(nullptr);
+        second->SetKind(TLookAndFeelKind::lfOffice11);
+        first.SetNativeStyle(true);
+        EXPECT_EQ(editor.Kind(), TLookAndFeelKind::lfOffice11);
+        EXPECT_TRUE(editor.NativeStyle());
+        second.reset();
+        EXPECT_EQ(TLookAndFeel::Root().Kind(), TLookAndFeelKind::lfOffice11) << "one controller is left";
+    }
+    EXPECT_EQ(TLookAndFeel::Root().AssignedValues(), 0u);
+    EXPECT_EQ(editor.Kind(), TLookAndFeelKind::lfUltraFlat);
+    EXPECT_FALSE(editor.NativeStyle());
 }
 
 }  // namespace
