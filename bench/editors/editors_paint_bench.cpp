@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/editors/radio_button_image_list.h"
 #include "controls/editors/radio_group.h"
 #include "controls/editors/text_edit.h"
 #include "toolkit/application.h"
@@ -109,6 +110,10 @@ int main() {
         form.ShowForm();
         for (int i = 0; i < 20; ++i) Pump();
 
+        const TRadioGlyphMetrics& glyph = TRadioButtonImageList::Instance().Metrics();
+        std::printf("radio glyph measured: %d x %d at (%ld, %ld) in the check-box cell, dot (%ld, %ld)-(%ld, %ld)\n",
+                    glyph.Width, glyph.Height, glyph.Origin.x, glyph.Origin.y, glyph.Dot.left, glyph.Dot.top,
+                    glyph.Dot.right, glyph.Dot.bottom);
         std::printf("themes active: %s; radio glyphs %s\n", themes.ThemesActive() ? "yes" : "no",
                     group->Item(0)->ViewInfo().Painter->Native() ? "themed" : "from the image list");
         TimePaints("text editor (225 x 25)", *edit);

@@ -50,12 +50,6 @@ TEditStyle::~TEditStyle() = default;
 TLookAndFeel& TEditStyle::LookAndFeel() { return FBase ? FBase->LookAndFeel() : *FLookAndFeel; }
 const TLookAndFeel& TEditStyle::LookAndFeel() const { return FBase ? FBase->LookAndFeel() : *FLookAndFeel; }
 
-void TEditStyle::RestoreDefaults() {
-    if (FAssigned == 0) return;
-    FAssigned = 0;
-    Changed();
-}
-
 void TEditStyle::Changed() {
     if (OnChanged) OnChanged();
 }

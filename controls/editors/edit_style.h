@@ -39,13 +39,10 @@ public:
     TEditStyle& operator=(const TEditStyle&) = delete;
     ~TEditStyle();
 
-    TEditStyleState State() const { return FState; }
-    bool IsBase() const { return FBase == nullptr; }
     TLookAndFeel& LookAndFeel();
     const TLookAndFeel& LookAndFeel() const;
     TContainerStyleValues AssignedValues() const { return FAssigned; }
     bool IsAssigned(TContainerStyleValues value) const { return (FAssigned & value) != 0; }
-    void RestoreDefaults();
 
     TEditBorderStyle BorderStyle() const;
     TColor BorderColor() const;

@@ -71,6 +71,9 @@ TEditViewInfo CalculateEditView(const TEditStyles& styles, TEditStates states, T
     view.BorderColor = FrameColor(style, border, states, base.HotTrack());
     view.Edges = base.Edges();
     view.BackgroundColor = style.Color();
+    if (options.NativeAvailable && (states & esDisabled) && !styles.StyleDisabled.IsAssigned(svColor) &&
+        options.NativeDisabledFill)
+        view.BackgroundColor = *options.NativeDisabledFill;
     view.TextColor = style.TextColor();
     view.Native = options.NativeAvailable;
     view.NativeState = NativeEditState(states);

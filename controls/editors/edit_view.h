@@ -2,6 +2,8 @@
 // What an editor paints, computed before every paint from its styles and state: border style as
 // painted, widths, colours, the state set, the content rectangle and the window region. Painting
 // reads only this record.
+#include <optional>
+
 #include "controls/editors/edit_style.h"
 #include "toolkit/canvas.h"
 
@@ -45,6 +47,8 @@ struct TEditViewOptions {
     // The native "Edit" theme's content rectangle for the bounds (asked only when painting natively).
     bool NativeAvailable = false;
     TRect NativeContent;
+    // The theme's fill colour of a disabled edit, for a disabled style whose colour is not assigned.
+    std::optional<TColor> NativeDisabledFill;
 };
 
 // The active style: disabled, focused, hot (with HotTrack) or the base style.

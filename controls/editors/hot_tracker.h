@@ -20,7 +20,6 @@ public:
     // The pointer moved over window (or a window inside it).
     void Start(HWND window);
     void Stop();
-    bool Running() const { return FWindow != nullptr; }
     // From the window's WM_TIMER: true when the timer was this tracker's.
     bool HandleTimer(UINT_PTR id);
     // The pointer lies inside the window's bounds on the screen.

@@ -12,8 +12,6 @@ TLookAndFeelController::~TLookAndFeelController() {
     if (--controllers == 0) TLookAndFeel::Root().Reset();
 }
 
-int TLookAndFeelController::Count() { return controllers; }
-
 bool TLookAndFeelController::SetProperty(const TLayoutProperty& p, const TLayoutContext& context) {
     if (p.Name == "Kind") SetKind(LayoutLookAndFeelKind(p));
     else if (p.Name == "NativeStyle") SetNativeStyle(LayoutBoolean(p));

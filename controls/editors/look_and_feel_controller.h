@@ -11,8 +11,6 @@ public:
     explicit TLookAndFeelController(TComponent* owner);
     ~TLookAndFeelController() override;
 
-    static int Count();
-
     TLookAndFeelKind Kind() const { return TLookAndFeel::Root().Kind(); }
     void SetKind(TLookAndFeelKind kind) { TLookAndFeel::Root().SetKind(kind); }
     bool NativeStyle() const { return TLookAndFeel::Root().NativeStyle(); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/gdi_objects.h"
+#include "toolkit/theme_services.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ const TOffice11Colors& Office11Colors() {
     static bool computed = false;
     if (!computed) {
         RecomputeOffice11Colors();
+        TThemeServices::Instance().AddSysColorChangedListener(RecomputeOffice11Colors);
         computed = true;
     }
     return Scheme();

@@ -239,10 +239,10 @@ void TRadioGroup::MoveFocus(int from, int step) {
     }
 }
 
-void TRadioGroup::SetFocusToGroup() {
+HWND TRadioGroup::FocusWindow() {
     int checked = ItemIndex();
-    if (checked >= 0 && Item(checked)->CanFocus()) Item(checked)->SetFocus();
-    else SetFocus();
+    if (checked >= 0 && Item(checked)->CanFocus()) return Item(checked)->Handle();
+    return Handle();
 }
 
 void TRadioGroup::PaintBackgroundInto(HDC dc) {

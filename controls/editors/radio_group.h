@@ -52,7 +52,6 @@ public:
     bool GroupTabStop() const { return FTabStopWanted; }
     void SetGroupTabStop(bool stop);
 
-    TEditStyles& Styles() { return FStyles; }
     TEditStyle& Style() { return FStyles.Style; }
     const TRadioGroupViewInfo& ViewInfo() const { return FView; }
 
@@ -60,7 +59,8 @@ public:
 
     bool SetProperty(const TLayoutProperty& property, const TLayoutContext& context) override;
     void Loaded() override;
-    void SetFocusToGroup();
+    // The checked button when it can take the focus, else the group's own window.
+    HWND FocusWindow() override;
 
     // From the buttons.
     void ButtonClicked(int index);

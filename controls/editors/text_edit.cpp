@@ -23,6 +23,7 @@ DWORD AlignmentStyle(const TTextEditProperties& p) {
 }
 
 constexpr DWORD kPropertyStyles = ES_CENTER | ES_RIGHT | ES_UPPERCASE | ES_LOWERCASE | ES_NOHIDESEL;
+constexpr int kThemeFillColor = 3802;  // TMT_FILLCOLOR
 
 }  // namespace
 
@@ -94,10 +95,13 @@ void TTextEdit::UpdateView() {
     TRect bounds{0, 0, Width(), Height()};
     if (options.NativeAvailable) {
         TThemeServices& themes = TThemeServices::Instance();
+        HTHEME theme = themes.Open(TThemedObjectType::totEdit);
         RECT r = bounds.ToRECT(), content = r;
-        themes.Api().GetThemeBackgroundContentRect(themes.Open(TThemedObjectType::totEdit), nullptr, 1,
-                                                   NativeEditState(states), &r, &content);
+        themes.Api().GetThemeBackgroundContentRect(theme, nullptr, 1, NativeEditState(states), &r, &content);
         options.NativeContent = TRect{content.left, content.top, content.right, content.bottom};
+        COLORREF fill = 0;
+        if (SUCCEEDED(themes.Api().GetThemeColor(theme, 1, NativeEditState(esDisabled), kThemeFillColor, &fill)))
+            options.NativeDisabledFill = fill;
     }
     TEditViewInfo view = CalculateEditView(FStyles, states, bounds, options);
     if (FViewComputed && view == FView) return;

@@ -25,7 +25,6 @@ public:
     bool BeepOnEnter() const { return FBeepOnEnter; }
     void SetBeepOnEnter(bool beep) { FBeepOnEnter = beep; }
 
-    TEditStyles& Styles() { return FStyles; }
     TEditStyle& Style() { return FStyles.Style; }
     TEditStyle& StyleFocused() { return FStyles.StyleFocused; }
     TEditStyle& StyleDisabled() { return FStyles.StyleDisabled; }

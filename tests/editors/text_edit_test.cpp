@@ -213,3 +213,16 @@ TEST_F(TextEditThemeTest, NativeStyleIsThemedOnlyWhileThemesAreActive) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TextEditThemeTest, ADisabledNativeEditorTakesTheThemesFillColour) {
+    UseFakeThemes(TThemeMode::tmOn);
+    FSecond->Style().LookAndFeel().SetNativeStyle(true);
+    FSecond->SetEnabled(false);
+    EXPECT_EQ(FSecond->ViewInfo().BackgroundColor, MakeRGB(1, 2, 3));
+    FSecond->StyleDisabled().SetColor(clBtnFace);  // an assigned colour wins
+    EXPECT_EQ(FSecond->ViewInfo().BackgroundColor, clBtnFace);
+}
+
+}  // namespace
