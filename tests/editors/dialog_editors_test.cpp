@@ -150,4 +150,30 @@ TEST_F(DialogEditorsTest, RadioGlyphsAreThemedExactlyWhenThemesAreActive) {
     EXPECT_FALSE(dialog.EditServerName->ViewInfo().Native) << "the editors stay ultra-flat";
 }
 
+TEST_F(DialogEditorsTest, WithoutThemesTheRadioGlyphsAreTheStandardOnes) {
+    TThemeServices& themes = TThemeServices::Instance();
+    themes.UseApiForTesting(std::nullopt);  // no theme library
+    themes.TakeThemeChange();
+    TFrmCorvane& dialog = OpenDialog();
+    TCustomRadioGroupButton* checked = dialog.RdgConnType->Item(dialog.RdgConnType->ItemIndex());
+    const TRadioButtonViewInfo& view = checked->ViewInfo();
+    bool native = view.Painter->Native();
+    int kind = static_cast<int>(view.Painter->Kind());
+    TRect glyph = view.Glyph;
+    TPixels pixels = PrintedPixels(*checked);
+    themes.RestorePlatformApi();
+    themes.TakeThemeChange();
+    EXPECT_FALSE(native);
+    EXPECT_EQ(kind, static_cast<int>(TLookAndFeelKind::lfStandard));
+    EXPECT_EQ(glyph.Left, 1);
+    EXPECT_EQ(HexPixel(pixels.At(glyph.Left + glyph.Width() / 2, glyph.Top + glyph.Height() / 2)),
+              HexPixel(PixelOf(clWindowText)));
+    EXPECT_EQ(HexPixel(pixels.At(glyph.Left + glyph.Width() / 2, glyph.Top)), HexPixel(PixelOf(clBtnShadow)))
+        << "the outer ring's top";
+    EXPECT_EQ(HexPixel(pixels.At(glyph.Left + glyph.Width() / 2, glyph.Bottom - 1)),
+              HexPixel(PixelOf(clBtnHighlight)))
+        << "the outer ring's bottom";
+    EXPECT_FALSE(dialog.EditServerName->ViewInfo().Native);
+}
+
 }  // namespace
