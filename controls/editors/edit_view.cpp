@@ -39,7 +39,8 @@ TEditExtents BorderExtents(const TEditViewInfo& view, TEditBorderStyle baseBorde
     TEditExtents e;
     if (transparentBorder) {
         e = {2, 2, 2, 2};
-    } else if (view.BorderStyle == TEditBorderStyle::ebsNone || (view.Native && baseBorder == TEditBorderStyle::ebsNone)) {
+    } else if (view.BorderStyle == TEditBorderStyle::ebsNone ||
+               (view.Native && baseBorder == TEditBorderStyle::ebsNone)) {
         e = {};
     } else if (view.Native) {
         e = {2, 2, 2, 2};

@@ -126,7 +126,8 @@ TRadioGlyphPattern ClassifyRadioPattern(int width, int height, const std::vector
     while (!open.empty()) {
         POINT p = open.front();
         open.pop_front();
-        if (p.x < 0 || p.y < 0 || p.x >= width || p.y >= height || pattern.Codes[index(p.x, p.y)] != rgcOutside) continue;
+        if (p.x < 0 || p.y < 0 || p.x >= width || p.y >= height) continue;
+        if (pattern.Codes[index(p.x, p.y)] != rgcOutside) continue;
         pattern.Codes[index(p.x, p.y)] = rgcBody;
         open.insert(open.end(), {POINT{p.x + 1, p.y}, POINT{p.x - 1, p.y}, POINT{p.x, p.y + 1}, POINT{p.x, p.y - 1}});
     }

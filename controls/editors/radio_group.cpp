@@ -80,8 +80,12 @@ void TRadioGroup::SetItemIndex(int index) {
 }
 
 void TRadioGroup::ApplyIndex(int index) {
-    if (index >= 0) FEditValue = FItems[static_cast<std::size_t>(index)].Value.value_or(FItems[static_cast<std::size_t>(index)].Caption);
-    else FEditValue = DefaultValue;
+    if (index >= 0) {
+        const TRadioGroupItem& item = FItems[static_cast<std::size_t>(index)];
+        FEditValue = item.Value.value_or(item.Caption);
+    } else {
+        FEditValue = DefaultValue;
+    }
     // The value is matched back to an item: equal captions check the first of them.
     int matching = -1;
     if (FEditValue) {
@@ -303,7 +307,8 @@ bool TRadioGroup::SetProperty(const TLayoutProperty& p, const TLayoutContext& co
     else if (n == "TabStop") SetGroupTabStop(LayoutBoolean(p));
     else if (n == "Alignment") {
         const std::string& a = LayoutIdentifier(p);
-        auto found = std::find_if(std::begin(kAlignments), std::end(kAlignments), [&](const char* s) { return a == s; });
+        auto found =
+            std::find_if(std::begin(kAlignments), std::end(kAlignments), [&](const char* s) { return a == s; });
         if (found == std::end(kAlignments)) LayoutFail(p, "unknown caption alignment " + a);
         FAlignment = static_cast<TCaptionAlignment>(found - std::begin(kAlignments));
         UpdateView();

@@ -15,7 +15,9 @@ bool ButtonsOrShiftDown() {
 }
 
 DWORD AlignmentStyle(const TTextEditProperties& p) {
-    DWORD style = p.Horz == TAlignment::taCenter ? ES_CENTER : p.Horz == TAlignment::taRightJustify ? ES_RIGHT : ES_LEFT;
+    DWORD style = ES_LEFT;
+    if (p.Horz == TAlignment::taCenter) style = ES_CENTER;
+    if (p.Horz == TAlignment::taRightJustify) style = ES_RIGHT;
     if (p.CharCase == TEditCharCase::ecUpperCase) style |= ES_UPPERCASE;
     if (p.CharCase == TEditCharCase::ecLowerCase) style |= ES_LOWERCASE;
     if (!p.HideSelection) style |= ES_NOHIDESEL;

@@ -76,7 +76,8 @@ TEST_F(DialogEditorsTest, EditorsInEachState) {
                 Sleep(10);
                 Pump();
             }
-            SCOPED_TRACE(edit->Name() + " " + row.Name + (edit->Hot() ? " hot" : "") + (edit->Focused() ? " focused" : ""));
+            SCOPED_TRACE(edit->Name() + " " + row.Name + (edit->Hot() ? " hot" : "") +
+                         (edit->Focused() ? " focused" : ""));
             RECT region = WindowRegionBox(edit->Handle());
             EXPECT_EQ(region.left, 1);
             EXPECT_EQ(region.top, 1);

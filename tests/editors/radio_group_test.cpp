@@ -127,7 +127,8 @@ TEST_F(RadioGroupTest, TheDialogsGroupLaysItsButtonsOutForItsFont) {
     measure.Font() = group->Font();
     int top = measure.TextExtent(L"Qq").cy + 3;
     int row = (60 - top - 2) / 2;
-    EXPECT_EQ(group->Item(0)->BoundsRect(), (TRect{8, top + (60 - top - 2) % 2 / 2, 259, top + (60 - top - 2) % 2 / 2 + row}));
+    int first = top + (60 - top - 2) % 2 / 2;
+    EXPECT_EQ(group->Item(0)->BoundsRect(), (TRect{8, first, 259, first + row}));
     RECT region = WindowRegionBox(group->Handle());
     EXPECT_EQ(region.left, 2);
     EXPECT_EQ(region.top, 0);
