@@ -131,12 +131,12 @@ TRadioGlyphPattern ClassifyRadioPattern(int width, int height, const std::vector
         pattern.Codes[index(p.x, p.y)] = rgcBody;
         open.insert(open.end(), {POINT{p.x + 1, p.y}, POINT{p.x - 1, p.y}, POINT{p.x, p.y + 1}, POINT{p.x, p.y - 1}});
     }
+    // Side by side with a ring pixel (not only corner to corner): the inner ring stays one pixel wide.
     auto touchesRing = [&](int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx) {
-                int nx = x + dx, ny = y + dy;
-                if (nx >= 0 && ny >= 0 && nx < width && ny < height && ring[index(nx, ny)]) return true;
-            }
+        for (POINT d : {POINT{1, 0}, POINT{-1, 0}, POINT{0, 1}, POINT{0, -1}}) {
+            int nx = x + d.x, ny = y + d.y;
+            if (nx >= 0 && ny >= 0 && nx < width && ny < height && ring[index(nx, ny)]) return true;
+        }
         return false;
     };
     std::vector<std::uint8_t> filled = pattern.Codes;
