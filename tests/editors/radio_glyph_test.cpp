@@ -46,6 +46,8 @@ TEST(RadioGlyphPatternTest, CodesAtTwoGlyphSizes) {
         EXPECT_EQ(p.At(size - 1, mid), rgcOuterLower);
         EXPECT_EQ(p.At(mid, 1), rgcInnerUpper);
         EXPECT_EQ(p.At(mid, size - 2), rgcInnerLower);
+        EXPECT_EQ(p.At(mid, 2), rgcBody) << "the inner ring is one pixel wide";
+        EXPECT_EQ(p.At(2, mid), rgcBody);
         EXPECT_EQ(p.At(mid, mid), rgcDot);
         EXPECT_EQ(p.At(mid - (size - 2 * size * 4 / 12) / 2 - 1, mid), rgcBody);
         // The ring is closed: every row between its top and bottom has ring pixels at both ends.
