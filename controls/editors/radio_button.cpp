@@ -32,6 +32,12 @@ void TCustomRadioGroupButton::SetTransparent(bool transparent) {
     UpdateView();
 }
 
+void TCustomRadioGroupButton::SetWordWrap(bool wordWrap) {
+    if (wordWrap == FWordWrap) return;
+    FWordWrap = wordWrap;
+    UpdateView();
+}
+
 void TCustomRadioGroupButton::SetColors(TColor color, TColor textColor) {
     if (color == FColor && textColor == FTextColor) return;
     FColor = color;
@@ -51,7 +57,7 @@ THoverState TCustomRadioGroupButton::HoverState() const {
 
 void TCustomRadioGroupButton::UpdateView() {
     const TLookAndFeelPainter& painter = FLookAndFeel->PainterFor({TThemedObjectType::totButton});
-    TRadioButtonViewInfo view = LayoutRadioButton(painter, TRect{0, 0, Width(), Height()});
+    TRadioButtonViewInfo view = LayoutRadioButton(painter, TRect{0, 0, Width(), Height()}, FWordWrap);
     view.Hover = HoverState();
     view.Checked = FChecked;
     view.Focused = Focused();

@@ -28,6 +28,7 @@ public:
     void SetTransparent(bool transparent);
     // The colours the group gives: background and caption.
     void SetColors(TColor color, TColor textColor);
+    void SetWordWrap(bool wordWrap);
     const TRadioButtonViewInfo& ViewInfo() const { return FView; }
 
     bool WantsKey(UINT key) const override;
@@ -50,6 +51,7 @@ private:
     std::wstring FCaption;
     bool FChecked = false;
     bool FTransparent = false;
+    bool FWordWrap = false;
     bool FHot = false;
     TColor FColor = clBtnFace;
     TColor FTextColor = clWindowText;

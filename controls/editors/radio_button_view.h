@@ -20,6 +20,7 @@ struct TRadioButtonViewInfo {
     bool Checked = false;
     bool Focused = false;
     bool Transparent = false;
+    bool WordWrap = false;
     TColor Color = clBtnFace;      // behind the glyph and the text when not transparent
     TColor TextColor = clWindowText;
     bool operator==(const TRadioButtonViewInfo&) const = default;
@@ -27,7 +28,7 @@ struct TRadioButtonViewInfo {
 
 // Glyph at the left edge (1 pixel in when not native), centred vertically; the caption to its
 // right narrowed by the margins.
-TRadioButtonViewInfo LayoutRadioButton(const TLookAndFeelPainter& painter, TRect bounds);
+TRadioButtonViewInfo LayoutRadioButton(const TLookAndFeelPainter& painter, TRect bounds, bool wordWrap);
 
 // background: paints what lies under the button when it is transparent.
 void PaintRadioButton(TCanvas& canvas, const TRadioButtonViewInfo& view, const std::wstring& caption,

@@ -135,6 +135,7 @@ void TRadioGroup::SetItems(const std::vector<TRadioGroupItem>& items) {
         FButtons.push_back(new TCustomRadioGroupButton(this, ItemCount(), L""));
     for (int i = 0; i < ItemCount(); ++i) {
         Item(i)->SetCaption(FItems[static_cast<std::size_t>(i)].Caption);
+        Item(i)->SetWordWrap(FWordWrap);
         Item(i)->SetTabOrder(i);
         Item(i)->SetEnabled(Enabled());
     }
@@ -151,6 +152,12 @@ void TRadioGroup::SetColumns(int columns) {
     if (columns == FColumns) return;
     FColumns = columns;
     UpdateView();
+}
+
+void TRadioGroup::SetWordWrap(bool wordWrap) {
+    if (wordWrap == FWordWrap) return;
+    FWordWrap = wordWrap;
+    for (TCustomRadioGroupButton* button : FButtons) button->SetWordWrap(wordWrap);
 }
 
 void TRadioGroup::SetTransparent(bool transparent) {
@@ -302,6 +309,7 @@ bool TRadioGroup::SetProperty(const TLayoutProperty& p, const TLayoutContext& co
     } else if (n == "Properties.OnChange") OnChange = context.NotifyHandler(LayoutIdentifier(p));
     else if (n == "Properties.Columns") SetColumns(static_cast<int>(LayoutInteger(p)));
     else if (n == "Properties.ReadOnly") SetReadOnly(LayoutBoolean(p));
+    else if (n == "Properties.WordWrap") SetWordWrap(LayoutBoolean(p));
     else if (n == "Caption") SetCaption(Utf8ToWide(LayoutString(p)));
     else if (n == "Transparent") SetTransparent(LayoutBoolean(p));
     else if (n == "TabStop") SetGroupTabStop(LayoutBoolean(p));

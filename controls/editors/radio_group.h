@@ -42,6 +42,8 @@ public:
 
     int Columns() const { return FColumns; }
     void SetColumns(int columns);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool wordWrap);
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool readOnly) { FReadOnly = readOnly; }
     std::optional<std::wstring> DefaultValue;
@@ -96,6 +98,7 @@ private:
     TCaptionAlignment FAlignment = TCaptionAlignment::alTopLeft;
     int FColumns = 1;
     bool FReadOnly = false;
+    bool FWordWrap = false;
     bool FTransparent = false;
     bool FTabStopWanted = true;
     int FPendingIndex = -1;

@@ -267,4 +267,28 @@ TEST_F(RadioGroupThemeTest, DisablingShowsDisabledColoursAndGlyphs) {
     EXPECT_EQ(group->Item(1)->ViewInfo().TextColor, clWindowText);
 }
 
+TEST_F(RadioGroupThemeTest, WordWrapWrapsLongCaptionsWithinTheirMargins) {
+    UseFakeThemes(TThemeMode::tmOff);
+    TRadioGroup* group = AddGroup();
+    group->SetBounds(20, 20, 120, 90);
+    Show();
+    TCustomRadioGroupButton* button = group->Item(1);
+    const TRect caption = button->ViewInfo().Caption;
+    EXPECT_FALSE(button->ViewInfo().WordWrap);
+    auto textBelowMiddle = [&] {
+        TPixels pixels = PrintedPixels(*button);
+        int count = 0;
+        for (int y = button->Height() / 2 + 6; y < button->Height(); ++y)
+            for (int x = caption.Left; x < button->Width(); ++x) count += pixels.At(x, y) == PixelOf(clWindowText);
+        return count;
+    };
+    EXPECT_EQ(textBelowMiddle(), 0) << "one line, centred";
+    EXPECT_EQ(caption.Right, button->Width());
+    group->SetWordWrap(true);
+    EXPECT_TRUE(button->ViewInfo().WordWrap);
+    EXPECT_EQ(button->ViewInfo().Caption.Right, button->Width() - 2);
+    // "SQL Server 身份验证" no longer fits on one line: text shows below the middle line too.
+    EXPECT_GT(textBelowMiddle(), 0);
+}
+
 }  // namespace
