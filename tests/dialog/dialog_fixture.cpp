@@ -100,7 +100,7 @@ void TDialogTest::ClickAt(TControl& control, int x, int y) {
 
 std::string TDialogTest::FocusedName() const {
     TWinControl* control = TWinControl::FromHandle(GetFocus());
-    if (auto item = dynamic_cast<TRadioItem*>(control))
+    if (auto item = dynamic_cast<TCustomRadioGroupButton*>(control))
         return item->Parent()->Name() + "[" + std::to_string(item->Index()) + "]";
     return control ? control->Name() : std::string();
 }

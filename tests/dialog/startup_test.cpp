@@ -75,7 +75,7 @@ TEST_F(TDialogTest, CaptionsAndInitialTexts) {
     ASSERT_EQ(dialog.RdgConnType->ItemCount(), 2);
     EXPECT_EQ(WideToUtf8(dialog.RdgConnType->Item(0)->Caption()), "Windows 身份验证");
     EXPECT_EQ(WideToUtf8(dialog.RdgConnType->Item(1)->Caption()), "SQL Server 身份验证");
-    EXPECT_EQ(dialog.EditPassword->EchoMode(), TEchoMode::eemPassword);
+    EXPECT_EQ(dialog.EditPassword->Properties().EchoMode, TEditEchoMode::eemPassword);
 }
 
 TEST_F(TDialogTest, LabelsTakeTheSizeOfTheirText) {
