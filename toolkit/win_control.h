@@ -8,6 +8,8 @@
 
 #include "toolkit/control.h"
 
+class TAccessibleObject;
+
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);
@@ -47,6 +49,16 @@ public:
 
     bool SetProperty(const TLayoutProperty& property, const TLayoutContext& context) override;
 
+    // Native windows inside take the control's font again (its height changed) and the control
+    // lays them out again.
+    void ScaleChanged() override;
+
+    // The object WM_GETOBJECT hands out for this control (and for its focus window).
+    TAccessibleObject& Accessible();
+    long AccessibleState() const override;  // adds focusable and focused
+    // Tells screen readers about a change of this control (EVENT_OBJECT_STATECHANGE, ...).
+    void NotifyAccessibleEvent(DWORD event);
+
 protected:
     struct TCreateParams {
         std::wstring Caption;
@@ -85,7 +97,12 @@ private:
     void HandlePaint();
     void ApplyWindowState();
 
+    LRESULT AccessibleObjectResult(WPARAM wParam, LPARAM lParam);
+
     HWND FHandle = nullptr;
+    std::vector<HWND> FNativeChildren;  // subclassed through SubclassChild
+    TAccessibleObject* FAccessible = nullptr;  // one reference held while the control lives
+    long FAnnouncedState = 0;
     std::vector<TControl*> FControls;  // z-order: later lies above
     int FTabOrder = -1;
     bool FTabStop = false;

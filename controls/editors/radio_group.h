@@ -31,6 +31,13 @@ private:
     int FIndex;
     std::wstring FCaption;
     bool FChecked = false;
+
+public:
+    long AccessibleRole() const override { return ROLE_SYSTEM_RADIOBUTTON; }
+    std::wstring AccessibleName() const override { return FCaption; }
+    long AccessibleState() const override {
+        return TCustomControl::AccessibleState() | (FChecked ? STATE_SYSTEM_CHECKED : 0);
+    }
 };
 
 class TRadioGroup : public TWinControl {
@@ -63,4 +70,7 @@ private:
 
     std::vector<TRadioItem*> FItems;
     int FPendingIndex = -1;
+
+public:
+    long AccessibleRole() const override { return ROLE_SYSTEM_GROUPING; }
 };

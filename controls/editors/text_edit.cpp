@@ -176,3 +176,12 @@ bool TTextEdit::SetProperty(const TLayoutProperty& p, const TLayoutContext& cont
     } else return TCustomControl::SetProperty(p, context);
     return true;
 }
+
+long TTextEdit::AccessibleState() const {
+    long state = TCustomControl::AccessibleState();
+    return FEchoMode == TEchoMode::eemPassword ? state | STATE_SYSTEM_PROTECTED : state;
+}
+
+std::wstring TTextEdit::AccessibleValue() const {
+    return FEchoMode == TEchoMode::eemPassword ? std::wstring() : AnsiToWide(Text());
+}

@@ -44,4 +44,9 @@ private:
     bool FClickFocus = false;
     HBRUSH FBackground = nullptr;
     COLORREF FBackgroundColor = 0;
+
+public:
+    long AccessibleRole() const override { return ROLE_SYSTEM_TEXT; }
+    long AccessibleState() const override;      // a password editor is protected
+    std::wstring AccessibleValue() const override;  // the text, never a password
 };
