@@ -4,7 +4,9 @@
 #include <functional>
 
 #include "toolkit/application.h"
+#include "toolkit/gdi_objects.h"
 #include "toolkit/strings.h"
+#include "toolkit/theme_services.h"
 
 namespace {
 constexpr DWORD kDialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME;
@@ -22,22 +24,31 @@ void ForEachControl(TWinControl& parent, const std::function<void(TControl&)>& a
 }  // namespace
 
 int ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    TWindowDC screen(nullptr);
+    return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
 
 TForm::TForm(TComponent* owner) : TWinControl(owner), FPixelsPerInch(ScreenPixelsPerInch()) {
     SetVisible(false);
     SetColor(clBtnFace);
+    TThemeServices& themes = TThemeServices::Instance();
+    FThemeListener = themes.AddThemeChangedListener([this] { RepaintAll(); });
+    FColorListener = themes.AddSysColorChangedListener([this] { RepaintAll(); });
 }
 
 TForm::~TForm() {
+    TThemeServices::Instance().RemoveListener(FThemeListener);
+    TThemeServices::Instance().RemoveListener(FColorListener);
     // Children first, while the form's window still exists for them.
     MarkDestroying();
     DestroyComponents();
     if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
+}
+
+// System colours and themes are read at paint time, so a full repaint shows a change.
+void TForm::RepaintAll() {
+    if (HandleAllocated())
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TForm::SetCaption(std::wstring caption) {
@@ -62,7 +73,7 @@ void TForm::ChangeScale(int dpi, const RECT& bounds) {
         ForEachControl(*this, [](TControl& control) { control.ScaleChanged(); });
     }
     PlaceForClientSize(bounds);
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    RepaintAll();
 }
 
 // The window takes bounds; should the frame there differ from the one the bounds were made for

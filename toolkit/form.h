@@ -56,6 +56,7 @@ protected:
 
 private:
     void CentreOnDesktop();
+    void RepaintAll();
     void ActivateFocus();
     void PlaceForClientSize(const RECT& bounds);
 
@@ -64,6 +65,8 @@ private:
     int FClientHeight = 0;
     TWinControl* FActiveControl = nullptr;
     bool FShown = false;
+    int FThemeListener = 0;
+    int FColorListener = 0;
     int FPixelsPerInch;
     TFormScaler FScaler;
 };

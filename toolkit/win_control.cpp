@@ -6,6 +6,7 @@
 #include "toolkit/application.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/form.h"
+#include "toolkit/gdi_objects.h"
 
 namespace {
 
@@ -22,7 +23,6 @@ void RegisterWindowClass(WNDPROC procedure) {
     wc.lpfnWndProc = procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);
     registered = true;
@@ -191,9 +191,8 @@ void TWinControl::HandlePaint() {
 
 void TWinControl::PaintBackground(HDC dc) {
     RECT r = ClientRect().ToRECT();
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(Color()));
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    TBrushObject brush(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(dc, &r, brush.Get());
 }
 
 void TWinControl::PaintWindow(HDC) {}

@@ -7,6 +7,7 @@
 #include "controls/animation/gif_animator.h"
 #include "controls/editors/text_edit.h"
 #include "tests/dialog/dialog_fixture.h"
+#include "toolkit/gdi_objects.h"
 
 namespace {
 
@@ -103,26 +104,19 @@ int NativeFontHeight(HWND window) {
 // A window's client area as WM_PRINTCLIENT paints it.
 class TPrinted {
 public:
-    TPrinted(HWND window, int width, int height) {
-        HDC screen = GetDC(nullptr);
-        FDc = CreateCompatibleDC(screen);
-        FBitmap = CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(nullptr, screen);
-        FOld = SelectObject(FDc, FBitmap);
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(FDc), PRF_CLIENT | PRF_ERASEBKGND);
+    TPrinted(HWND window, int width, int height)
+        : FBitmap(CreateCompatibleBitmap(TWindowDC(nullptr).Get(), width, height)) {
+        FOld = SelectObject(FDc.Get(), FBitmap.Get());
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(FDc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
     }
-    ~TPrinted() {
-        SelectObject(FDc, FOld);
-        DeleteObject(FBitmap);
-        DeleteDC(FDc);
-    }
+    ~TPrinted() { SelectObject(FDc.Get(), FOld); }
     TPrinted(const TPrinted&) = delete;
     TPrinted& operator=(const TPrinted&) = delete;
-    COLORREF At(int x, int y) const { return GetPixel(FDc, x, y); }
+    COLORREF At(int x, int y) const { return GetPixel(FDc.Get(), x, y); }
 
 private:
-    HDC FDc;
-    HBITMAP FBitmap;
+    TBitmapObject FBitmap;
+    TMemoryDC FDc;
     HGDIOBJ FOld;
 };
 
