@@ -168,12 +168,9 @@ HRESULT TAccessibleObject::get_accFocus(VARIANT* focus) {
     if (!focus) return E_INVALIDARG;
     VariantInit(focus);
     if (!FControl) return CO_E_OBJNOTCONNECTED;
-    for (TControl* element : FControl->Controls()) {
-        auto windowed = dynamic_cast<TWinControl*>(element);
-        if (windowed && windowed->Focused()) {
-            SetChild(focus, windowed, 0);
-            return S_OK;
-        }
+    if (TWinControl* child = FControl->FocusedChild()) {
+        SetChild(focus, child, 0);
+        return S_OK;
     }
     if (!FControl->Focused()) return S_FALSE;
     SetLong(focus, CHILDID_SELF);

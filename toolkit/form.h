@@ -25,6 +25,8 @@ public:
     // Lays the form out again for dpi and places its window at bounds (screen coordinates).
     void ChangeScale(int dpi, const RECT& bounds);
 
+    std::wstring AccessibleName() const override { return FCaption; }
+
     // The control that has, or last had, the focus inside the form.
     TWinControl* ActiveControl() const { return FActiveControl; }
     void FocusControl(TWinControl* control);

@@ -62,8 +62,14 @@ TAccessibleObject& TWinControl::Accessible() {
 long TWinControl::AccessibleState() const {
     long state = TControl::AccessibleState();
     if (CanFocus()) state |= STATE_SYSTEM_FOCUSABLE;
-    if (Focused()) state |= STATE_SYSTEM_FOCUSED;
+    if (Focused() && !FocusedChild()) state |= STATE_SYSTEM_FOCUSED;  // not when a child control has it
     return state;
+}
+
+TWinControl* TWinControl::FocusedChild() const {
+    for (TControl* control : FControls)
+        if (auto windowed = dynamic_cast<TWinControl*>(control); windowed && windowed->Focused()) return windowed;
+    return nullptr;
 }
 
 void TWinControl::NotifyAccessibleEvent(DWORD event) {

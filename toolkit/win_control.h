@@ -32,7 +32,9 @@ public:
 
     virtual bool CanFocus() const { return Showing(); }
     void SetFocus();
-    bool Focused() const;
+    bool Focused() const;  // the focus is in this control's window or below it
+    // The child control (one of Controls()) the focus is in; null when none.
+    TWinControl* FocusedChild() const;
     // The window that receives the keyboard focus for this control.
     virtual HWND FocusWindow() { return Handle(); }
     // Keys the control handles itself; all others are first offered to the form as dialog keys.

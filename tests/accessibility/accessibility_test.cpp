@@ -85,6 +85,8 @@ const TExpected kDialog[] = {
     {"RdgConnType", 1, ROLE_SYSTEM_RADIOBUTTON, u8"SQL Server 身份验证", 0, STATE_SYSTEM_CHECKED | kOff},
     {"ImgLogo", -1, ROLE_SYSTEM_GRAPHIC, u8"", 0, kHidden | kOff},
     {"TmpGif", -1, ROLE_SYSTEM_ANIMATION, u8"", kHidden, 0},
+    {"FrmCorvane", -1, ROLE_SYSTEM_CLIENT, u8"连接到SQL Server", 0, kFocus | kOff | kHidden},
+    {"RdgConnType", -1, ROLE_SYSTEM_GROUPING, u8"连接使用", 0, kFocus},
     {"Label1", -1, ROLE_SYSTEM_STATICTEXT, u8"服务器名", 0, kHidden},
     {"Label4", -1, ROLE_SYSTEM_STATICTEXT, u8"密码", 0, kHidden},
 };
@@ -93,7 +95,8 @@ class DialogAccessibility : public TDialogTest {
 protected:
     // The object that answers for row and the child id to ask it with.
     std::pair<TAccessible, long> Answering(const TExpected& row) {
-        auto control = dynamic_cast<TControl*>(FDialog->FindComponent(row.Component));
+        auto control = FDialog->Name() == row.Component ? FDialog.get()
+                                                        : dynamic_cast<TControl*>(FDialog->FindComponent(row.Component));
         if (!control) return {nullptr, 0};
         if (row.Item >= 0) control = FDialog->RdgConnType->Item(row.Item);
         if (auto windowed = dynamic_cast<TWinControl*>(control)) return {ObjectOf(windowed->Handle()), CHILDID_SELF};
