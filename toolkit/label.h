@@ -13,6 +13,7 @@ public:
     const std::wstring& Caption() const { return FCaption; }
     void SetCaption(std::wstring caption);
     void SetAutoSize(bool autoSize);
+    void SetTransparent(bool transparent);
     // The labelled control; null when the layout names none.
     TControl* FocusControl() const;
 
