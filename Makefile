@@ -25,6 +25,8 @@ reference-images: setup configure-win
 setup:
 	scripts/install-deps.sh
 	scripts/wine-prefix.sh
+	scripts/wine-prefix.sh 144
+	scripts/wine-prefix.sh 192
 
 build: build-host build-win
 

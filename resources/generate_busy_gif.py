@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes busy.gif beside this script: the busy indicator the connection dialog shows while it
-waits for the database.
+waits for the database; busy48.gif and busy64.gif are the same drawn larger, for displays with
+150 % and 200 % scaling.
 
 Twelve short grey spokes in a ring on a transparent background; a group of darker spokes moves on
 by one spoke (30 degrees) clockwise per frame. GIF89a, 32 x 32, a global table of 256 colours,
@@ -8,13 +9,16 @@ looping without end, 12 frames of 100 ms with disposal 1 ("leave in place") and 
 0. The first frame covers the screen; each later one only the rectangle whose pixels change.
 Anti-aliasing would need a known background, so the spokes have clean edges.
 
+Lengths below are in pixels of the 32-pixel picture; the larger pictures scale them.
+
 Python 3 standard library only. Run: python3 resources/generate_busy_gif.py
 """
 import math
 import os
 import struct
 
-SIZE = 32
+DESIGN_SIZE = 32
+SIZES = (32, 48, 64)
 SPOKES = 12
 FRAMES = 12
 DELAY_HUNDREDTHS = 10
@@ -32,26 +36,27 @@ PALETTE = [(255, 255, 255), (176, 176, 176), (48, 48, 48), (88, 88, 88), (120, 1
            (150, 150, 150)]
 
 
-def spoke_at(x, y):
+def spoke_at(x, y, size):
     """The spoke (0 = twelve o'clock, counting clockwise) that covers pixel (x, y), or None."""
-    dx = x + 0.5 - SIZE / 2
-    dy = y + 0.5 - SIZE / 2
+    scale = size / DESIGN_SIZE
+    dx = x + 0.5 - size / 2
+    dy = y + 0.5 - size / 2
     for spoke in range(SPOKES):
         angle = 2 * math.pi * spoke / SPOKES
         ux, uy = math.sin(angle), -math.cos(angle)  # screen y grows downwards
         along = dx * ux + dy * uy
         across = abs(dx * uy - dy * ux)
-        if INNER_RADIUS <= along <= OUTER_RADIUS and across <= HALF_WIDTH:
+        if INNER_RADIUS * scale <= along <= OUTER_RADIUS * scale and across <= HALF_WIDTH * scale:
             return spoke
     return None
 
 
-def picture(frame):
+def picture(frame, size):
     """Colour indexes, row by row, of the whole screen at the given frame."""
     pixels = []
-    for y in range(SIZE):
-        for x in range(SIZE):
-            spoke = spoke_at(x, y)
+    for y in range(size):
+        for x in range(size):
+            spoke = spoke_at(x, y, size)
             if spoke is None:
                 pixels.append(TRANSPARENT)
                 continue
@@ -60,9 +65,9 @@ def picture(frame):
     return pixels
 
 
-def changed_rectangle(before, after):
+def changed_rectangle(before, after, size):
     """(left, top, width, height) of the pixels that differ."""
-    changed = [(i % SIZE, i // SIZE) for i, (a, b) in enumerate(zip(before, after)) if a != b]
+    changed = [(i % size, i // size) for i, (a, b) in enumerate(zip(before, after)) if a != b]
     xs = [x for x, _ in changed]
     ys = [y for _, y in changed]
     return min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
@@ -123,35 +128,37 @@ def image_data(indexes):
     return data + b"\x00"
 
 
-def frame_block(pixels, rectangle):
+def frame_block(pixels, rectangle, size):
     left, top, width, height = rectangle
-    indexes = [pixels[y * SIZE + x] for y in range(top, top + height) for x in range(left, left + width)]
+    indexes = [pixels[y * size + x] for y in range(top, top + height) for x in range(left, left + width)]
     graphic_control = struct.pack("<BBBBHBB", 0x21, 0xF9, 4, (1 << 2) | 1, DELAY_HUNDREDTHS, TRANSPARENT, 0)
     descriptor = struct.pack("<BHHHHB", 0x2C, left, top, width, height, 0)
     return graphic_control + descriptor + image_data(indexes)
 
 
-def busy_gif():
+def busy_gif(size):
     table = PALETTE + [(255, 255, 255)] * (256 - len(PALETTE))
     stream = bytearray(b"GIF89a")
-    stream += struct.pack("<HHBBB", SIZE, SIZE, 0xF7, TRANSPARENT, 0)  # table of 256, resolution 8
+    stream += struct.pack("<HHBBB", size, size, 0xF7, TRANSPARENT, 0)  # table of 256, resolution 8
     stream += bytes(component for colour in table for component in colour)
     stream += b"\x21\xFF\x0BNETSCAPE2.0" + struct.pack("<BBHB", 3, 1, 0, 0)  # loop without end
     previous = None
     for frame in range(FRAMES):
-        pixels = picture(frame)
-        rectangle = (0, 0, SIZE, SIZE) if previous is None else changed_rectangle(previous, pixels)
-        stream += frame_block(pixels, rectangle)
+        pixels = picture(frame, size)
+        rectangle = (0, 0, size, size) if previous is None else changed_rectangle(previous, pixels, size)
+        stream += frame_block(pixels, rectangle, size)
         previous = pixels
     return bytes(stream + b"\x3B")
 
 
 def main():
-    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "busy.gif")
-    data = busy_gif()
-    with open(path, "wb") as out:
-        out.write(data)
-    print(f"wrote {path}: {len(data)} bytes")
+    for size in SIZES:
+        name = "busy.gif" if size == DESIGN_SIZE else f"busy{size}.gif"
+        path = os.path.join(os.path.dirname(os.path.abspath(__file__)), name)
+        data = busy_gif(size)
+        with open(path, "wb") as out:
+            out.write(data)
+        print(f"wrote {path}: {len(data)} bytes")
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the dialog's logo (logo.png) and the application icon (app.ico) beside this script.
+"""Draws the dialog's logo (logo.png, and logo48.png and logo64.png for larger display scaling)
+and the application icon (app.ico) beside this script.
 
 Python 3 standard library only. The generated files are committed, so a build never runs this:
 run it again only to change the pictures.
@@ -278,7 +279,9 @@ def ico_file(images):
 
 
 def main():
-    (HERE / "logo.png").write_bytes(png_file(render(logo_layers(), 32)))
+    # The logo as designed (32 pixels) and for displays with 150 % and 200 % scaling.
+    for size, name in ((32, "logo.png"), (48, "logo48.png"), (64, "logo64.png")):
+        (HERE / name).write_bytes(png_file(render(logo_layers(), size)))
     icons = [(size, icon_image(render(icon_layers(size), size))) for size in (48, 32, 24, 16)]
     (HERE / "app.ico").write_bytes(ico_file(icons))
 

@@ -8,7 +8,13 @@
 # Wine's own fonts (Marlett for the caption buttons, Tahoma for its dialogs) are copied into the
 # prefix's font folder: Debian's Wine 8 does not find them where fonts-wine puts them.
 # The ready-stamp is named after these settings, so an existing prefix takes in any change.
+# With a parameter (144, 192: pixels per inch), prepares instead the prefix of that display
+# scaling, build/wineprefix-DPI; the normal prefix stays at 96.
 set -euo pipefail
+if [ $# -gt 0 ]; then
+  [[ "$1" =~ ^[1-9][0-9]{1,2}$ ]] || { echo "usage: $0 [pixels-per-inch]" >&2; exit 2; }
+  export DBSETUP_DPI="$1"
+fi
 source "$(dirname "$0")/wine-env.sh"
 settings=(
   'Windows Registry Editor Version 5.00' ''
@@ -19,6 +25,11 @@ settings=(
   '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' ''
   '[HKEY_CURRENT_USER\Control Panel\Desktop]' '"CursorBlinkRate"="-1"' ''
 )
+if [ -n "${DBSETUP_DPI:-}" ] && [ "$DBSETUP_DPI" != 96 ]; then
+  logpixels="$(printf 'dword:%08x' "$DBSETUP_DPI")"
+  settings+=('[HKEY_CURRENT_USER\Control Panel\Desktop]' "\"LogPixels\"=$logpixels" ''
+             '[HKEY_CURRENT_CONFIG\Software\Fonts]' "\"LogPixels\"=$logpixels" '')
+fi
 wine_fonts=(/usr/share/wine/fonts/*.ttf)
 stamp="$WINEPREFIX/.dbsetup-ready-$(printf '%s\n' "${settings[@]}" "${wine_fonts[@]}" | sha1sum | cut -c1-12)"
 [ -f "$stamp" ] && exit 0

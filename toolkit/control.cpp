@@ -1,6 +1,8 @@
 #include "toolkit/control.h"
 
 #include "toolkit/form.h"
+#include "toolkit/label.h"
+#include "toolkit/layout/layout_scaling.h"
 #include "toolkit/strings.h"
 #include "toolkit/win_control.h"
 
@@ -87,6 +89,29 @@ void TControl::ParentColorChanged() {
     ColorChanged();
 }
 
+int TControl::PixelsPerInch() const {
+    TForm* form = ParentForm();
+    return form ? form->PixelsPerInch() : kDesignPixelsPerInch;
+}
+
+std::wstring TControl::AccessibleName() const {
+    if (!FAccessibleName.empty()) return FAccessibleName;
+    if (!Owner()) return {};
+    for (TComponent* component : Owner()->Components())
+        if (auto label = dynamic_cast<TLabel*>(component); label && label->FocusControl() == this)
+            return label->AccessibleName();
+    return {};
+}
+
+long TControl::AccessibleState() const {
+    long state = 0;
+    for (const TControl* c = this; c; c = c->FParent) {
+        if (!c->FVisible) state |= STATE_SYSTEM_INVISIBLE;
+        if (!c->FEnabled) state |= STATE_SYSTEM_UNAVAILABLE;
+    }
+    return state;
+}
+
 void TControl::Click() {
     if (OnClick) OnClick(this);
 }
@@ -114,6 +139,7 @@ bool TControl::SetProperty(const TLayoutProperty& p, const TLayoutContext& conte
     else if (n == "ParentColor") FParentColor = LayoutBoolean(p);
     else if (n == "ParentFont") (void)LayoutBoolean(p);  // every control here sets its own font
     else if (n == "Color") SetColor(LayoutColor(p));
+    else if (n == "AccessibleName") FAccessibleName = Utf8ToWide(LayoutString(p));
     else if (n == "Font.Name") FFont.SetName(Utf8ToWide(LayoutString(p)));
     else if (n == "Font.Height") FFont.SetHeight(static_cast<int>(LayoutInteger(p)));
     else if (n == "Font.Charset") FFont.SetCharset(static_cast<int>(LayoutInteger(p)));

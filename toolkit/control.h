@@ -2,6 +2,9 @@
 // A visual component: bounds in its parent's client area, visibility, enabled state, colour and
 // font. TGraphicControl is windowless: it paints into its parent's area.
 #include <windows.h>
+#include <oleacc.h>
+
+#include <string>
 
 #include "toolkit/canvas.h"
 #include "toolkit/component.h"
@@ -61,6 +64,19 @@ public:
     // The parent's colour changed (controls with ParentColor follow it).
     virtual void ParentColorChanged();
 
+    // The pixels per inch the control is laid out for: its form's (96 without a form).
+    int PixelsPerInch() const;
+    // The form was laid out again for another display and every length is in place: controls
+    // that derive something from them (a measured size, a picture, a native window's font) follow.
+    virtual void ScaleChanged() {}
+
+    // What a screen reader is told (oleacc's ROLE_SYSTEM_* and STATE_SYSTEM_* values). The name
+    // is the layout's AccessibleName, else the caption of the label whose FocusControl this is.
+    virtual long AccessibleRole() const { return ROLE_SYSTEM_CLIENT; }
+    virtual std::wstring AccessibleName() const;
+    virtual long AccessibleState() const;
+    virtual std::wstring AccessibleValue() const { return {}; }
+
     bool SetProperty(const TLayoutProperty& property, const TLayoutContext& context) override;
 
 protected:
@@ -83,6 +99,7 @@ private:
     bool FParentColor = true;
     TFont FFont;
     TCanvas FCanvas;
+    std::wstring FAccessibleName;
 };
 
 using TGraphicControl = TControl;

@@ -4,15 +4,31 @@
 #include <functional>
 
 #include "toolkit/application.h"
+#include "toolkit/gdi_objects.h"
 #include "toolkit/strings.h"
 #include "toolkit/theme_services.h"
 
 namespace {
 constexpr DWORD kDialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME;
 constexpr DWORD kDialogFrameEx = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT;
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, Windows 8.1 and later
+
+// Every control below parent, depth first, parents before their children.
+void ForEachControl(TWinControl& parent, const std::function<void(TControl&)>& action) {
+    for (TControl* child : parent.Controls()) {
+        action(*child);
+        if (auto windowed = dynamic_cast<TWinControl*>(child)) ForEachControl(*windowed, action);
+    }
+}
+
 }  // namespace
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) {
+int ScreenPixelsPerInch() {
+    TWindowDC screen(nullptr);
+    return GetDeviceCaps(screen.Get(), LOGPIXELSY);
+}
+
+TForm::TForm(TComponent* owner) : TWinControl(owner), FPixelsPerInch(ScreenPixelsPerInch()) {
     SetVisible(false);
     SetColor(clBtnFace);
     TThemeServices& themes = TThemeServices::Instance();
@@ -47,6 +63,33 @@ void TForm::SetClientSize(int width, int height) {
     AdjustWindowRectEx(&r, kDialogFrame, FALSE, kDialogFrameEx);
     SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
     if (HandleAllocated()) MoveWindow(Handle(), Left(), Top(), Width(), Height(), TRUE);
+}
+
+void TForm::ChangeScale(int dpi, const RECT& bounds) {
+    if (dpi != FPixelsPerInch) {
+        FPixelsPerInch = dpi;
+        FScaler.Apply(dpi);
+        ScaleChanged();
+        ForEachControl(*this, [](TControl& control) { control.ScaleChanged(); });
+    }
+    PlaceForClientSize(bounds);
+    RepaintAll();
+}
+
+// The window takes bounds; should the frame there differ from the one the bounds were made for
+// (a system that scales frames differently), the size follows so that the client area is the
+// scaled one and the layout fits it exactly.
+void TForm::PlaceForClientSize(const RECT& bounds) {
+    HWND window = Handle();
+    SetWindowPos(window, nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(window, &client);
+    int width = bounds.right - bounds.left + FClientWidth - client.right;
+    int height = bounds.bottom - bounds.top + FClientHeight - client.bottom;
+    if (width != bounds.right - bounds.left || height != bounds.bottom - bounds.top)
+        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    SetBounds(bounds.left, bounds.top, width, height);
 }
 
 void TForm::CreateParams(TCreateParams& params) {
@@ -94,6 +137,7 @@ void TForm::FocusControl(TWinControl* control) {
 void TForm::SetFocusedControl(TWinControl* control) {
     if (control == this) return;
     FActiveControl = control;
+    if (control) NotifyWinEvent(EVENT_OBJECT_FOCUS, control->FocusWindow(), OBJID_CLIENT, CHILDID_SELF);
     std::function<void(TWinControl*)> broadcast = [&](TWinControl* parent) {
         for (TControl* child : parent->Controls()) {
             child->FocusChanged(control);
@@ -169,6 +213,9 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) ActivateFocus();
+        return 0;
+    case kDpiChanged:
+        ChangeScale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     default:
         return TWinControl::WndProc(message, wParam, lParam);

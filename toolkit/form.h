@@ -1,9 +1,11 @@
 #pragma once
 // A top-level form: a fixed dialog frame, client size, centred on first show; it knows its
-// focused control, moves the focus in tab order and answers the dialog keys.
+// focused control, moves the focus in tab order and answers the dialog keys. It is laid out for
+// the display's pixels per inch and again for another display's when it is moved there.
 #include <string>
 #include <vector>
 
+#include "toolkit/form_scaler.h"
 #include "toolkit/win_control.h"
 
 class TForm : public TWinControl {
@@ -15,6 +17,15 @@ public:
     void SetCaption(std::wstring caption);
     void SetClientSize(int width, int height);
     TRect ClientRect() const override { return {0, 0, FClientWidth, FClientHeight}; }
+
+    // The pixels per inch the form is laid out for: the display's when it was made.
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    // The design lengths of the form's layout (the form loader records them).
+    TFormScaler& Scaler() { return FScaler; }
+    // Lays the form out again for dpi and places its window at bounds (screen coordinates).
+    void ChangeScale(int dpi, const RECT& bounds);
+
+    std::wstring AccessibleName() const override { return FCaption; }
 
     // The control that has, or last had, the focus inside the form.
     TWinControl* ActiveControl() const { return FActiveControl; }
@@ -49,6 +60,7 @@ private:
     void CentreOnDesktop();
     void RepaintAll();
     void ActivateFocus();
+    void PlaceForClientSize(const RECT& bounds);
 
     std::wstring FCaption;
     int FClientWidth = 0;
@@ -57,4 +69,9 @@ private:
     bool FShown = false;
     int FThemeListener = 0;
     int FColorListener = 0;
+    int FPixelsPerInch;
+    TFormScaler FScaler;
 };
+
+// The pixels per inch of the screen (LOGPIXELSY of its device context).
+int ScreenPixelsPerInch();

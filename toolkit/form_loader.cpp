@@ -3,6 +3,7 @@
 #include <map>
 
 #include "toolkit/exceptions.h"
+#include "toolkit/layout/layout_scaling.h"
 #include "toolkit/strings.h"
 
 namespace {
@@ -12,10 +13,14 @@ std::map<std::string, TComponentFactory>& Registry() {
     return registry;
 }
 
-void ApplyProperties(TComponent& component, const TLayoutObject& object, const TLayoutContext& context) {
-    for (const TLayoutProperty& property : object.Properties)
-        if (!component.SetProperty(property, context))
+// Lengths apply at the form's pixels per inch and are kept as designed for a later rescaling.
+void ApplyProperties(TForm& form, TComponent& component, const TLayoutObject& object,
+                     const TLayoutContext& context) {
+    for (const TLayoutProperty& property : object.Properties) {
+        if (!component.SetProperty(ScaledProperty(property, form.PixelsPerInch()), context))
             LayoutFail(property, "unknown property of " + object.ClassName);
+        form.Scaler().Record(component, property);
+    }
 }
 
 void CreateChildren(TForm& form, TWinControl& parent, const TLayoutObject& object, const TLayoutContext& context,
@@ -29,7 +34,7 @@ void CreateChildren(TForm& form, TWinControl& parent, const TLayoutObject& objec
         component->BeginLoading();
         created.push_back(component);
         if (auto control = dynamic_cast<TControl*>(component)) control->SetParent(&parent);
-        ApplyProperties(*component, child, context);
+        ApplyProperties(form, *component, child, context);
         if (auto container = dynamic_cast<TWinControl*>(component))
             CreateChildren(form, *container, child, context, created);
         else if (!child.Children.empty())
@@ -47,7 +52,7 @@ void LoadForm(TForm& form, const TLayoutObject& root, const TLayoutContext& cont
     std::vector<TComponent*> created;
     form.BeginLoading();
     form.SetName(root.Name);
-    ApplyProperties(form, root, context);
+    ApplyProperties(form, form, root, context);
     CreateChildren(form, form, root, context, created);
     for (TComponent* component : created) component->Loaded();
     form.Loaded();

@@ -17,8 +17,9 @@ void RegisterComponentClass(const std::string& className) {
     RegisterComponentClass(className, [](TComponent* owner) { return new T(owner); });
 }
 
-// Applies the root object's properties to form and creates its children. Raises Exception
-// naming the layout line for an unknown class or property.
+// Applies the root object's properties to form and creates its children, the lengths scaled to
+// the form's pixels per inch. Raises Exception naming the layout line for an unknown class or
+// property.
 void LoadForm(TForm& form, const TLayoutObject& root, const TLayoutContext& context);
 
 // Binary data compiled into the executable as an RCDATA resource.

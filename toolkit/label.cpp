@@ -25,7 +25,41 @@ void TLabel::SetTransparent(bool transparent) {
 
 void TLabel::Loaded() {
     TGraphicControl::Loaded();
+    if (FFocusControl && !FocusControl())
+        LayoutFail(*FFocusControl, "no control named " + LayoutIdentifier(*FFocusControl));
     AdjustSize();
+}
+
+TControl* TLabel::FocusControl() const {
+    if (!FFocusControl || !Owner()) return nullptr;
+    return dynamic_cast<TControl*>(Owner()->FindComponent(LayoutIdentifier(*FFocusControl)));
+}
+
+namespace {
+
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0x3000; }  // 0x3000: ideographic space
+
+}  // namespace
+
+std::wstring TLabel::AccessibleName() const {
+    std::wstring name = TGraphicControl::AccessibleName();
+    if (!name.empty()) return name;
+    name = FCaption;
+    while (!name.empty() && (name.back() == L':' || name.back() == 0xFF1A || IsBlank(name.back()))) name.pop_back();
+    // Blanks between two wide (non-ASCII) characters pad the label; between words they stay.
+    std::wstring text;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (IsBlank(name[i]) && !text.empty() && text.back() > 0x7F) {
+            std::size_t next = i;
+            while (next < name.size() && IsBlank(name[next])) ++next;
+            if (next < name.size() && name[next] > 0x7F) {
+                i = next - 1;
+                continue;
+            }
+        }
+        text += name[i];
+    }
+    return text;
 }
 
 void TLabel::AdjustSize() {
@@ -48,6 +82,10 @@ bool TLabel::SetProperty(const TLayoutProperty& p, const TLayoutContext& context
     if (p.Name == "Caption") SetCaption(Utf8ToWide(LayoutString(p)));
     else if (p.Name == "AutoSize") SetAutoSize(LayoutBoolean(p));
     else if (p.Name == "Transparent") SetTransparent(LayoutBoolean(p));
+    else if (p.Name == "FocusControl") {
+        (void)LayoutIdentifier(p);  // refuses anything but a name now, with the line
+        FFocusControl = p;
+    }
     else return TGraphicControl::SetProperty(p, context);
     return true;
 }

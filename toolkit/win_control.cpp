@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "toolkit/accessible_object.h"
 #include "toolkit/application.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/form.h"
@@ -47,6 +48,38 @@ TWinControl::~TWinControl() {
     DestroyComponents();
     while (!FControls.empty()) FControls.back()->SetParent(nullptr);
     DestroyWnd();
+    if (FAccessible) {
+        FAccessible->Detach();
+        FAccessible->Release();
+    }
+}
+
+TAccessibleObject& TWinControl::Accessible() {
+    if (!FAccessible) FAccessible = new TAccessibleObject(*this);
+    return *FAccessible;
+}
+
+long TWinControl::AccessibleState() const {
+    long state = TControl::AccessibleState();
+    if (CanFocus()) state |= STATE_SYSTEM_FOCUSABLE;
+    if (Focused() && !FocusedChild()) state |= STATE_SYSTEM_FOCUSED;  // not when a child control has it
+    return state;
+}
+
+TWinControl* TWinControl::FocusedChild() const {
+    for (TControl* control : FControls)
+        if (auto windowed = dynamic_cast<TWinControl*>(control); windowed && windowed->Focused()) return windowed;
+    return nullptr;
+}
+
+void TWinControl::NotifyAccessibleEvent(DWORD event) {
+    if (FHandle) NotifyWinEvent(event, FHandle, OBJID_CLIENT, CHILDID_SELF);
+}
+
+// Only the client object is the control's own; the frame and the rest are the system's.
+LRESULT TWinControl::AccessibleObjectResult(WPARAM wParam, LPARAM lParam) {
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT) return 0;
+    return LresultFromObject(kIidAccessible, wParam, &Accessible());
 }
 
 HWND TWinControl::Handle() {
@@ -87,6 +120,7 @@ void TWinControl::CreateHandle() {
     CreateWindowExW(params.ExStyle, kWindowClass, params.Caption.c_str(), params.Style, Left(), Top(), Width(),
                     Height(), parentWindow, nullptr, GetModuleHandleW(nullptr), this);
     if (!FHandle) throw EOutOfResources("Error creating window");
+    FAnnouncedState = AccessibleState();
     CreateWnd();
 }
 
@@ -145,6 +179,9 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
         FocusExit();
         return 0;
+    case WM_GETOBJECT:
+        if (LRESULT object = AccessibleObjectResult(wParam, lParam)) return object;
+        return DefaultHandler(message, wParam, lParam);
     default:
         return DefaultHandler(message, wParam, lParam);
     }
@@ -218,8 +255,16 @@ bool TWinControl::Focused() const {
     return focus && FHandle && (focus == FHandle || IsChild(FHandle, focus));
 }
 
+// Every change of the look passes here, so here screen readers learn of state changes (an item
+// checked, a control disabled) without each setter having to tell them.
 void TWinControl::Invalidate() {
-    if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+    if (!FHandle) return;
+    InvalidateRect(FHandle, nullptr, TRUE);
+    long state = AccessibleState();
+    if (state != FAnnouncedState) {
+        FAnnouncedState = state;
+        NotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE);
+    }
 }
 
 void TWinControl::Update() {
@@ -252,7 +297,15 @@ bool TWinControl::SetProperty(const TLayoutProperty& p, const TLayoutContext& co
     return true;
 }
 
+void TWinControl::ScaleChanged() {
+    for (HWND child : FNativeChildren)
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+    BoundsChanged();
+    Invalidate();
+}
+
 void TWinControl::SubclassChild(HWND child) {
+    FNativeChildren.push_back(child);
     SetPropW(child, kOwnerProperty, this);
     auto old = SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::ChildProcedure));
     SetPropW(child, kOldProcProperty, reinterpret_cast<HANDLE>(old));
@@ -262,12 +315,16 @@ LRESULT CALLBACK TWinControl::ChildProcedure(HWND window, UINT message, WPARAM w
     auto control = static_cast<TWinControl*>(GetPropW(window, kOwnerProperty));
     auto old = reinterpret_cast<WNDPROC>(GetPropW(window, kOldProcProperty));
     if (message == WM_NCDESTROY) {
+        if (control) std::erase(control->FNativeChildren, window);
         RemovePropW(window, kOwnerProperty);
         RemovePropW(window, kOldProcProperty);
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
         return CallWindowProcW(old, window, message, wParam, lParam);
     }
     if (!control) return CallWindowProcW(old, window, message, wParam, lParam);
+    // The window that takes the focus for the control speaks for it (an editor's EDIT).
+    if (message == WM_GETOBJECT && window == control->FocusWindow())
+        if (LRESULT object = control->AccessibleObjectResult(wParam, lParam)) return object;
     return Guarded([&] { return control->ChildProc(window, message, wParam, lParam); });
 }
 

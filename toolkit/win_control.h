@@ -8,6 +8,8 @@
 
 #include "toolkit/control.h"
 
+class TAccessibleObject;
+
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);
@@ -30,7 +32,9 @@ public:
 
     virtual bool CanFocus() const { return Showing(); }
     void SetFocus();
-    bool Focused() const;
+    bool Focused() const;  // the focus is in this control's window or below it
+    // The child control (one of Controls()) the focus is in; null when none.
+    TWinControl* FocusedChild() const;
     // The window that receives the keyboard focus for this control.
     virtual HWND FocusWindow() { return Handle(); }
     // Keys the control handles itself; all others are first offered to the form as dialog keys.
@@ -46,6 +50,16 @@ public:
     void PaintWindowlessChildren(HDC dc, const RECT& area, const TControl* upTo = nullptr);
 
     bool SetProperty(const TLayoutProperty& property, const TLayoutContext& context) override;
+
+    // Native windows inside take the control's font again (its height changed) and the control
+    // lays them out again.
+    void ScaleChanged() override;
+
+    // The object WM_GETOBJECT hands out for this control (and for its focus window).
+    TAccessibleObject& Accessible();
+    long AccessibleState() const override;  // adds focusable and focused
+    // Tells screen readers about a change of this control (EVENT_OBJECT_STATECHANGE, ...).
+    void NotifyAccessibleEvent(DWORD event);
 
 protected:
     struct TCreateParams {
@@ -85,7 +99,12 @@ private:
     void HandlePaint();
     void ApplyWindowState();
 
+    LRESULT AccessibleObjectResult(WPARAM wParam, LPARAM lParam);
+
     HWND FHandle = nullptr;
+    std::vector<HWND> FNativeChildren;  // subclassed through SubclassChild
+    TAccessibleObject* FAccessible = nullptr;  // one reference held while the control lives
+    long FAnnouncedState = 0;
     std::vector<TControl*> FControls;  // z-order: later lies above
     int FTabOrder = -1;
     bool FTabStop = false;

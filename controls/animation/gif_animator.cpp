@@ -6,6 +6,7 @@
 
 #include "controls/animation/stretch_draw_transparent.h"
 #include "toolkit/form_loader.h"
+#include "toolkit/layout/layout_scaling.h"
 #include "toolkit/win_control.h"
 
 namespace {
@@ -214,11 +215,33 @@ bool TGIFAnimator::SetProperty(const TLayoutProperty& p, const TLayoutContext& c
     } else if (p.Name == "Image.Data") {
         const auto* resource = std::get_if<TLayoutResource>(&p.Value);
         if (!resource) LayoutFail(p, "resource expected");
-        LoadImage(context.Resource(resource->Name));
+        std::vector<std::uint8_t> data = context.Resource(resource->Name);
+        LoadImage(data);
+        FScaledImages.assign(1, {FImage->LogicalWidth(), std::move(data)});
+        FShownImage = 0;
+    } else if (p.Name == "Image.ScaledData") {
+        if (FScaledImages.empty()) LayoutFail(p, "Image.Data must come first");
+        for (const std::string& name : LayoutStrings(p)) {
+            std::vector<std::uint8_t> data = context.Resource(name);
+            TGIFImage probe;  // read for its size, and refused now if it is no GIF
+            probe.LoadFromBytes(data);
+            FScaledImages.push_back({probe.LogicalWidth(), std::move(data)});
+        }
+        ChooseScaledImage();
     } else {
         return TImageControl::SetProperty(p, context);
     }
     return true;
+}
+
+void TGIFAnimator::ChooseScaledImage() {
+    if (FScaledImages.empty()) return;
+    std::vector<int> widths;
+    for (const TScaledImage& image : FScaledImages) widths.push_back(image.Width);
+    std::size_t chosen = PictureForDpi(widths, PixelsPerInch());
+    if (chosen == FShownImage) return;
+    FShownImage = chosen;
+    LoadImage(FScaledImages[chosen].Data);
 }
 
 void RegisterAnimationClasses() { RegisterComponentClass<TGIFAnimator>("TGIFAnimator"); }

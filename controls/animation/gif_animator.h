@@ -6,11 +6,14 @@
 // the animation keeps turning while the user-interface thread is blocked.
 //
 // From a layout: AsyncDrawing, Animate, AutoSize, Center, FrameIndex, Image.Data (resource 'NAME',
-// the GIF stream itself), Loop, Stretch, Transparent, OnChange, OnFrameChanged, OnStart, OnStop.
+// the GIF stream itself), Image.ScaledData (the same animation drawn at other sizes, resource
+// names: the one nearest to the design size at the form's pixels per inch is shown), Loop,
+// Stretch, Transparent, OnChange, OnFrameChanged, OnStart, OnStop.
 #include <atomic>
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "controls/animation/gif_composition.h"
 #include "controls/animation/gif_image.h"
@@ -59,6 +62,8 @@ public:
     TNotifyEvent OnStop;
 
     bool SetProperty(const TLayoutProperty& property, const TLayoutContext& context) override;
+    void ScaleChanged() override { ChooseScaledImage(); }
+    long AccessibleRole() const override { return ROLE_SYSTEM_ANIMATION; }
 
 protected:
     void DrawImage(TCanvas& canvas) override;
@@ -69,6 +74,14 @@ private:
     void SetDrawingOption(std::atomic<bool>& option, bool value);
     TRect DestinationRect(const TBitmap& picture) const;
     void Fire(const TNotifyEvent& event);
+    void ChooseScaledImage();
+
+    struct TScaledImage {
+        int Width;
+        std::vector<std::uint8_t> Data;
+    };
+    std::vector<TScaledImage> FScaledImages;  // from the layout, the design image first
+    std::size_t FShownImage = 0;
 
     std::unique_ptr<TGIFImage> FImage = std::make_unique<TGIFImage>();
     std::unique_ptr<TThreadedTimer> FTimer = std::make_unique<TThreadedTimer>(nullptr);

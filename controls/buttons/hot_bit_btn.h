@@ -39,4 +39,8 @@ private:
     bool FShowPressed = false;
     bool FMouseInside = false;
     bool FSpaceArmed = false;
+
+public:
+    long AccessibleRole() const override { return ROLE_SYSTEM_PUSHBUTTON; }
+    std::wstring AccessibleName() const override { return FCaption; }
 };

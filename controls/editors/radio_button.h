@@ -32,6 +32,11 @@ public:
     const TRadioButtonViewInfo& ViewInfo() const { return FView; }
 
     bool WantsKey(UINT key) const override;
+    long AccessibleRole() const override { return ROLE_SYSTEM_RADIOBUTTON; }
+    std::wstring AccessibleName() const override { return FCaption; }
+    long AccessibleState() const override {
+        return TCustomControl::AccessibleState() | (FChecked ? STATE_SYSTEM_CHECKED : 0);
+    }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;

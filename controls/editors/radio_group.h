@@ -63,6 +63,7 @@ public:
     void Loaded() override;
     // The checked button when it can take the focus, else the group's own window.
     HWND FocusWindow() override;
+    long AccessibleRole() const override { return ROLE_SYSTEM_GROUPING; }
 
     // From the buttons.
     void ButtonClicked(int index);

@@ -373,3 +373,12 @@ bool TTextEdit::SetProperty(const TLayoutProperty& p, const TLayoutContext& cont
     } else return TCustomControl::SetProperty(p, context);
     return true;
 }
+
+long TTextEdit::AccessibleState() const {
+    long state = TCustomControl::AccessibleState();
+    return FProperties.EchoMode == TEditEchoMode::eemPassword ? state | STATE_SYSTEM_PROTECTED : state;
+}
+
+std::wstring TTextEdit::AccessibleValue() const {
+    return FProperties.EchoMode == TEditEchoMode::eemPassword ? std::wstring() : AnsiToWide(Text());
+}

@@ -25,6 +25,10 @@ public:
     bool BeepOnEnter() const { return FBeepOnEnter; }
     void SetBeepOnEnter(bool beep) { FBeepOnEnter = beep; }
 
+    long AccessibleRole() const override { return ROLE_SYSTEM_TEXT; }
+    long AccessibleState() const override;          // a password editor is protected
+    std::wstring AccessibleValue() const override;  // the text, never a password
+
     TEditStyle& Style() { return FStyles.Style; }
     TEditStyle& StyleFocused() { return FStyles.StyleFocused; }
     TEditStyle& StyleDisabled() { return FStyles.StyleDisabled; }

@@ -4,8 +4,14 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$ROOT/scripts/wine-env.sh"
 CAPTION="连接到SQL Server"
-CLIENT_WIDTH=425
-CLIENT_HEIGHT=298
+# DBSETUP_DPI=144 runs the program in the prefix of a display at 150 %; the scenarios give
+# positions as the 96-dpi layout has them and these helpers scale them.
+DPI="${DBSETUP_DPI:-96}"
+# scaled N: a non-negative length of the layout at the display's pixels per inch, rounded as
+# the program rounds (MulDiv: halves up).
+scaled() { echo $(( ($1 * DPI + 48) / 96 )); }
+CLIENT_WIDTH=$(scaled 425)
+CLIENT_HEIGHT=$(scaled 298)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -53,7 +59,7 @@ start_program() {
 # click X Y: a click at client coordinates of the dialog.
 click() {
     check_running "before a click at $1,$2"
-    xdotool mousemove --window "$WINDOW" $(( BORDER + $1 )) $(( BORDER + CAPTION_HEIGHT + $2 )) click 1
+    xdotool mousemove --window "$WINDOW" $(( BORDER + $(scaled "$1") )) $(( BORDER + CAPTION_HEIGHT + $(scaled "$2") )) click 1
     sleep 0.3
 }
 
@@ -103,7 +109,7 @@ park_pointer() { xdotool mousemove 0 0; sleep 0.5; }
 # hover X Y: the pointer over client coordinates of the dialog, without a click.
 hover() {
     check_running "before hovering at $1,$2"
-    xdotool mousemove --window "$WINDOW" $(( BORDER + $1 )) $(( BORDER + CAPTION_HEIGHT + $2 ))
+    xdotool mousemove --window "$WINDOW" $(( BORDER + $(scaled "$1") )) $(( BORDER + CAPTION_HEIGHT + $(scaled "$2") ))
     sleep 0.5
 }
 

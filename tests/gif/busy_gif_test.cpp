@@ -1,4 +1,5 @@
-// The busy indicator shipped in resources/busy.gif: its description, and cut at every length.
+// The busy indicator shipped in resources/busy.gif (and drawn larger in busy48.gif and busy64.gif
+// for displays with more pixels per inch): its description, and cut at every length.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,16 +11,30 @@
 
 namespace {
 
-TBytes BusyGif() { return ReadFileBytes(std::string(DBSETUP_SOURCE_DIR) + "/resources/busy.gif"); }
+TBytes BusyGif(const std::string& name = "busy.gif") {
+    return ReadFileBytes(std::string(DBSETUP_SOURCE_DIR) + "/resources/" + name);
+}
 
-TEST(BusyGif, MatchesItsDescription) {
-    TBytes gif = BusyGif();
-    ASSERT_FALSE(gif.empty()) << "resources/busy.gif not found";
+struct TBusyPicture {
+    const char* Name;
+    int Size;
+};
+
+class BusyGifSizes : public ::testing::TestWithParam<TBusyPicture> {};
+
+INSTANTIATE_TEST_SUITE_P(AllSizes, BusyGifSizes,
+                         ::testing::Values(TBusyPicture{"busy.gif", 32}, TBusyPicture{"busy48.gif", 48},
+                                           TBusyPicture{"busy64.gif", 64}));
+
+TEST_P(BusyGifSizes, MatchesItsDescription) {
+    const int size = GetParam().Size;
+    TBytes gif = BusyGif(GetParam().Name);
+    ASSERT_FALSE(gif.empty()) << "resources/" << GetParam().Name << " not found";
     EXPECT_EQ(gif.back(), 0x3B) << "ends with the trailer";
     TGIFContent content = Parse(gif);
     EXPECT_EQ(content.Version, TGIFVersion::gv89a);
-    EXPECT_EQ(content.LogicalWidth, 32);
-    EXPECT_EQ(content.LogicalHeight, 32);
+    EXPECT_EQ(content.LogicalWidth, size);
+    EXPECT_EQ(content.LogicalHeight, size);
     EXPECT_EQ(content.Data->GlobalColorTable.Count(), 256);
     EXPECT_EQ(content.Data->ColorResolution, 8);
     EXPECT_EQ(content.Data->AspectRatio, 0);
@@ -41,18 +56,19 @@ TEST(BusyGif, MatchesItsDescription) {
         EXPECT_FALSE(decoded.Corrupted) << "frame " << n;
     }
     const TGIFItem& first = *content.Frames[0].Item;
-    EXPECT_EQ(first.FrameWidth, 32);
-    EXPECT_EQ(first.FrameHeight, 32);
+    EXPECT_EQ(first.FrameWidth, size);
+    EXPECT_EQ(first.FrameHeight, size);
     for (std::size_t n = 1; n < content.Frames.size(); ++n) {
         const TGIFItem& item = *content.Frames[n].Item;
-        EXPECT_LT(item.FrameWidth * item.FrameHeight, 32 * 32)
+        EXPECT_LT(item.FrameWidth * item.FrameHeight, size * size)
             << "frame " << n << " covers only what changes";
     }
 }
 
 // The darkest grey (index 2) marks the leading spoke; it moves on by 30 degrees clockwise per frame.
-TEST(BusyGif, LeadingSpokeTurnsClockwiseBy30Degrees) {
-    TGIFContent content = Parse(BusyGif());
+TEST_P(BusyGifSizes, LeadingSpokeTurnsClockwiseBy30Degrees) {
+    const double centre = GetParam().Size / 2.0;
+    TGIFContent content = Parse(BusyGif(GetParam().Name));
     ASSERT_EQ(content.Frames.size(), 12u);
     std::vector<double> angles;  // clockwise from twelve o'clock, in degrees
     for (const TGIFFrameRecord& frame : content.Frames) {
@@ -62,8 +78,8 @@ TEST(BusyGif, LeadingSpokeTurnsClockwiseBy30Degrees) {
         for (std::size_t y = 0; y < rows.size(); ++y) {
             for (std::size_t x = 0; x < rows[y].size(); ++x) {
                 if (rows[y][x] != 2) continue;
-                sumX += static_cast<double>(x) + frame.Origin.Left + 0.5 - 16;
-                sumY += static_cast<double>(y) + frame.Origin.Top + 0.5 - 16;
+                sumX += static_cast<double>(x) + frame.Origin.Left + 0.5 - centre;
+                sumY += static_cast<double>(y) + frame.Origin.Top + 0.5 - centre;
                 ++count;
             }
         }

@@ -12,6 +12,7 @@
 #include "toolkit/exceptions.h"
 #include "toolkit/form.h"
 #include "toolkit/form_loader.h"
+#include "toolkit/image.h"
 #include "toolkit/label.h"
 #include "toolkit/message_box.h"
 
@@ -197,6 +198,7 @@ TEST_F(ToolkitTest, TerminateEndsTheLoop) {
 
 TEST_F(ToolkitTest, FormReaderCreatesByClassAndRefusesUnknownNames) {
     RegisterComponentClass<TLabel>("TLabel");
+    RegisterComponentClass<TImage>("TImage");
     TNoLayoutContext context;
     LoadForm(*FForm, ReadLayout("object F: TForm\n  Caption = 'x'\n  object L: TLabel\n    Left = 7\n"
                                 "    Caption = 'hi'\n    OnClick = Clicked\n  end\nend\n"),
@@ -218,6 +220,13 @@ TEST_F(ToolkitTest, FormReaderCreatesByClassAndRefusesUnknownNames) {
         {"object F: TForm\n  ClientWidth = 'wide'\nend\n", "Layout line 2: ClientWidth: number expected"},
         {"object F: TForm\n  Color = clPlaid\nend\n", "Layout line 2: Color: unknown colour clPlaid"},
         {"object F: TForm\n  OnClick = Missing\nend\n", "no handler Missing"},
+        {"object F: TForm\n  object L: TLabel\n    FocusControl = Nobody\n  end\nend\n",
+         "Layout line 3: FocusControl: no control named Nobody"},
+        {"object F: TForm\n  object L: TLabel\n    FocusControl = 'L'\n  end\nend\n",
+         "Layout line 3: FocusControl: name expected"},
+        {"object F: TForm\n  object I: TImage\n    Picture.ScaledData = ('BIG')\n  end\nend\n",
+         "Layout line 3: Picture.ScaledData: Picture.Data must come first"},
+        {"object F: TForm\n  AccessibleName = 5\nend\n", "Layout line 2: AccessibleName: string expected"},
     };
     for (const TCase& row : cases) {
         TForm form(nullptr);
