@@ -21,12 +21,14 @@ test: setup build
 reference-images: setup configure-win
 	cmake --build $(BUILD)/win -j $(JOBS) --target dbsetup
 	UPDATE_REFERENCE=1 scripts/with-display.sh bash tests/e2e/appearance.sh
+	UPDATE_REFERENCE=1 DBSETUP_THEME=classic scripts/with-display.sh bash tests/e2e/appearance.sh
 
 setup:
 	scripts/install-deps.sh
 	scripts/wine-prefix.sh
 	scripts/wine-prefix.sh 144
 	scripts/wine-prefix.sh 192
+	scripts/wine-prefix.sh classic
 
 build: build-host build-win
 

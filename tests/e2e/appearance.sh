@@ -2,9 +2,13 @@
 # The finished look, pixel for pixel: the dialog's client area in each state below, compared
 # with the reference pictures in reference/. With UPDATE_REFERENCE=1 the pictures are taken
 # anew instead (`make reference-images`), for when the look changes on purpose.
+# With DBSETUP_THEME=classic the dialog runs in the prefix with the visual theme off and is
+# compared with reference/classic/.
 source "$(dirname "$0")/lib.sh"
 reference="$ROOT/tests/e2e/reference"
-new_workdir appearance
+[ "${DBSETUP_THEME:-}" != classic ] || reference="$reference/classic"
+mkdir -p "$reference"
+new_workdir "appearance${DBSETUP_THEME:+-$DBSETUP_THEME}"
 mismatches=()
 
 # check_look NAME: the client area now against reference/NAME.png.
