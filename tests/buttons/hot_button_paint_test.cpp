@@ -1,0 +1,204 @@
+// Pixels of a real button painted through WM_PRINTCLIENT: the dialog's 89 x 33 white button in
+// every look, against the numbers its design gives.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "controls/buttons/shading/color_shading.h"
+#include "controls/buttons/shading_canvas.h"
+#include "tests/buttons/button_fixture.h"
+
+namespace {
+
+constexpr std::uint32_t Rgb(int r, int g, int b) {
+    return static_cast<std::uint32_t>(r << 16 | g << 8 | b);
+}
+
+struct TPixelRow {
+    int X, Y;
+    std::uint32_t Want;
+};
+
+void ExpectPixels(const TButtonPixels& pixels, std::initializer_list<TPixelRow> rows, const char* look) {
+    int i = 0;
+    for (const TPixelRow& row : rows) {
+        EXPECT_EQ(pixels.At(row.X, row.Y), row.Want) << look << " row " << i << " at (" << row.X << ", " << row.Y
+                                                     << "): got " << Hex(pixels.At(row.X, row.Y)) << ", want "
+                                                     << Hex(row.Want);
+        ++i;
+    }
+}
+
+const std::uint32_t kFace = Rgb(255, 255, 255);
+const std::uint32_t kPressed = Rgb(244, 244, 244);
+const std::uint32_t kShadeUpper = Rgb(234, 234, 234), kShadeLower = Rgb(223, 223, 223);
+const std::uint32_t kRunTop = Rgb(254, 254, 254), kRunBottom = Rgb(244, 244, 244);
+constexpr TColor kFormColor = MakeRGB(30, 160, 90);  // a parent colour no button shade equals
+
+class THotButtonPaintTest : public TButtonTest {
+protected:
+    void SetUp() override {
+        TButtonTest::SetUp();
+        FForm->SetColor(kFormColor);
+        Pump();
+    }
+    void TearDown() override {
+        SetFullColorDisplayForTesting(std::nullopt);
+        TButtonTest::TearDown();
+    }
+};
+
+}  // namespace
+
+TEST_F(THotButtonPaintTest, RectanglesOfTheDialogsButton) {
+    THotButtonView view = FButton->ComputeView();
+    EXPECT_EQ(view.Style, TButtonPaintStyle::psHotTrack) << "the program does not ask for themed controls";
+    EXPECT_EQ(view.Face, (TRect{2, 2, 87, 31}));
+    EXPECT_EQ(view.FocusRect, (TRect{3, 3, 86, 30}));
+    // ImageIndex 0 without Images and NumGlyphs 2 without a glyph reserve no room.
+    FButton->SetImageIndex(0);
+    EXPECT_EQ(FButton->ComputeView().CaptionRect, (TRect{5, 5, 84, 28}));
+}
+
+TEST_F(THotButtonPaintTest, WellFrameAndCornersShowTheParent) {
+    TButtonPixels pixels = Paint(*FButton);
+    const std::uint32_t parent = Pixel(kFormColor);
+    const std::uint32_t dark = Pixel(DarkenBy(kFormColor, 20)), light = Pixel(LightenBy(kFormColor, 20));
+    const std::uint32_t frame = Pixel(cl3DDkShadow);
+    ExpectPixels(pixels,
+                 {{0, 0, parent}, {1, 0, parent}, {0, 1, parent}, {88, 0, parent}, {87, 0, parent}, {88, 1, parent},
+                  {0, 32, parent}, {1, 32, parent}, {0, 31, parent}, {88, 32, parent}, {87, 32, parent},
+                  {88, 31, parent}, {0, 2, dark}, {0, 30, dark}, {2, 0, dark}, {86, 0, dark}, {1, 1, dark},
+                  {87, 1, dark}, {1, 31, dark}, {88, 2, light}, {88, 30, light}, {2, 32, light}, {86, 32, light},
+                  {87, 31, light}, {1, 2, frame}, {1, 30, frame}, {2, 1, frame}, {86, 1, frame}, {87, 16, frame},
+                  {44, 31, frame}},
+                 "well and frame");
+}
+
+TEST_F(THotButtonPaintTest, ShadedFaceAndShadeLinesThroughTheLastColumn) {
+    TButtonPixels pixels = Paint(*FButton);
+    for (int x = 2; x <= 86; ++x) {
+        ASSERT_EQ(pixels.At(x, 29), kShadeUpper) << "row 29, x " << x << ": " << Hex(pixels.At(x, 29));
+        ASSERT_EQ(pixels.At(x, 30), kShadeLower) << "row 30, x " << x << ": " << Hex(pixels.At(x, 30));
+    }
+    ExpectPixels(pixels, {{2, 2, kRunTop}, {86, 2, kRunTop}, {2, 28, kRunBottom}, {86, 28, kRunBottom}},
+                 "face run");
+}
+
+TEST_F(THotButtonPaintTest, LooksByState) {
+    const std::uint32_t black = 0;
+    struct TLook {
+        const char* Name;
+        std::function<void()> Make;
+        std::vector<TPixelRow> Rows;
+    };
+    // Rows 2, 3, 29 and 30 of the face at x = 44, and the ring's columns at row 16.
+    const std::vector<TPixelRow> hotRing{{44, 2, Rgb(255, 239, 200)}, {44, 3, Rgb(255, 238, 195)},
+                                         {44, 29, Rgb(255, 200, 65)}, {44, 30, Rgb(255, 199, 60)},
+                                         {2, 2, Rgb(255, 239, 200)},  {86, 30, Rgb(255, 199, 60)}};
+    const std::vector<TPixelRow> focusRing{{44, 2, Rgb(218, 226, 251)}, {44, 3, Rgb(216, 224, 251)},
+                                           {44, 29, Rgb(164, 184, 248)}, {44, 30, Rgb(162, 183, 248)},
+                                           {3, 4, black},                {3, 5, Rgb(255, 255, 255)},
+                                           {4, 3, black},                {85, 28, black}};
+    const TLook looks[] = {
+        {"plain", [] {}, {{44, 2, kRunTop}, {44, 29, kShadeUpper}, {44, 30, kShadeLower}}},
+        {"hot", [this] { PointerOver(*FButton); }, hotRing},
+        {"focused", [this] { FButton->SetFocus(); }, focusRing},
+        {"hot wins over focus",
+         [this] {
+             FButton->SetFocus();
+             PointerOver(*FButton);
+         },
+         hotRing},
+        {"pressed wins over hot",
+         [this] {
+             PointerOver(*FButton);
+             SendMessageW(FButton->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(44, 16));
+         },
+         {{2, 2, kPressed}, {44, 2, kPressed}, {44, 16, kPressed}, {44, 29, kPressed}, {86, 30, kPressed}}},
+    };
+    for (const TLook& look : looks) {
+        FButton->OnClick = nullptr;
+        look.Make();
+        TButtonPixels pixels = Paint(*FButton);
+        for (const TPixelRow& row : look.Rows)
+            EXPECT_EQ(pixels.At(row.X, row.Y), row.Want) << look.Name << " at (" << row.X << ", " << row.Y
+                                                         << "): got " << Hex(pixels.At(row.X, row.Y)) << ", want "
+                                                         << Hex(row.Want);
+        SendMessageW(FButton->Handle(), WM_CANCELMODE, 0, 0);
+        SendMessageW(FButton->Handle(), WM_MOUSELEAVE, 0, 0);
+        FBox->SetFocus();
+        PointerAway();
+        Pump();
+    }
+}
+
+TEST_F(THotButtonPaintTest, WithoutFullColourFacesAreFlatAndNoRingIsDrawn) {
+    SetFullColorDisplayForTesting(false);
+    FButton->SetFocus();
+    PointerOver(*FButton);
+    TButtonPixels pixels = Paint(*FButton);
+    ExpectPixels(pixels,
+                 {{44, 2, kFace}, {2, 2, kFace}, {44, 28, kFace}, {44, 29, kShadeUpper}, {44, 30, kShadeLower},
+                  {86, 30, kShadeLower}},
+                 "flat");
+}
+
+TEST_F(THotButtonPaintTest, DisabledButtonHasAGreyFrameAndNoWell) {
+    FButton->SetEnabled(false);
+    TButtonPixels pixels = Paint(*FButton);
+    const std::uint32_t parent = Pixel(kFormColor), frame = Rgb(170, 170, 170);
+    ExpectPixels(pixels,
+                 {{0, 10, parent}, {10, 0, parent}, {88, 10, parent}, {10, 32, parent}, {1, 1, parent},
+                  {1, 10, frame}, {10, 1, frame}, {87, 10, frame}, {10, 31, frame}, {2, 2, kFace}, {44, 30, kFace}},
+                 "disabled");
+    int grey = 0, black = 0;
+    for (int y = 5; y < 28; ++y)
+        for (int x = 5; x < 84; ++x) {
+            grey += pixels.At(x, y) == Pixel(clGrayText);
+            black += pixels.At(x, y) == 0;
+        }
+    EXPECT_GT(grey, 10) << "the caption is drawn in the grey text colour";
+    EXPECT_EQ(black, 0);
+}
+
+// clNone is no colour: the dialog's captions are drawn in black on the white face.
+TEST_F(THotButtonPaintTest, CaptionWithFontColourNoneIsBlack) {
+    TButtonPixels pixels = Paint(*FButton);
+    int black = 0, other = 0;
+    for (int y = 5; y < 28; ++y)
+        for (int x = 5; x < 84; ++x) {
+            std::uint32_t p = pixels.At(x, y);
+            if (p == 0) ++black;
+            else if (p != kFace && (p & 0xFF) < 0xF0) ++other;
+        }
+    EXPECT_GT(black, 10);
+    EXPECT_EQ(other, 0) << "no other dark colour in the caption";
+}
+
+// Hover changes repaint without erasing: after the ring goes, nothing of it stays behind.
+TEST_F(THotButtonPaintTest, NothingOfTheRingStaysAfterTheLeave) {
+    PointerOver(*FButton);
+    FButton->Update();
+    PointerAway();
+    SendMessageW(FButton->Handle(), WM_MOUSELEAVE, 0, 0);
+    FButton->Update();
+    HDC window = GetDC(FButton->Handle());
+    for (int x = 2; x <= 86; ++x) {
+        EXPECT_EQ(GetPixel(window, x, 30), RGB(223, 223, 223)) << "row 30, x " << x;
+        EXPECT_EQ(GetPixel(window, x, 2), RGB(254, 254, 254)) << "row 2, x " << x;
+    }
+    ReleaseDC(FButton->Handle(), window);
+}
+
+TEST_F(THotButtonPaintTest, ComplementHotColourAndAHighlightNearTheFace) {
+    FButton->SetHotTrackColorType(THotTrackColorType::htctComplement);
+    PointerOver(*FButton);
+    TColor top = OppositeHue(3983359, 180);
+    ExpectPixels(Paint(*FButton), {{44, 30, Pixel(DarkenBy(top, 30))}}, "complement");
+    SendMessageW(FButton->Handle(), WM_MOUSELEAVE, 0, 0);
+    FButton->SetHighlightColor(clBtnFace);
+    FButton->SetFocus();
+    TColor fore = DarkenBy(clBtnFace, 30);
+    ExpectPixels(Paint(*FButton), {{44, 30, Pixel(MixColors(fore, clWhite, 160))}}, "darker highlight");
+}
