@@ -10,13 +10,9 @@ TBitmap::~TBitmap() { Release(); }
 void TBitmap::Release() {
     std::lock_guard guard(FCanvas.Lock());
     FCanvas.SetHandle(nullptr);
-    if (FMemoryDC) {
-        SelectObject(FMemoryDC, FOldBitmap);
-        DeleteDC(FMemoryDC);
-    }
-    if (FHandle) DeleteObject(FHandle);
-    FMemoryDC = nullptr;
-    FHandle = nullptr;
+    if (FMemoryDC) SelectObject(FMemoryDC->Get(), FOldBitmap);
+    FMemoryDC.reset();
+    FHandle.Reset();
     FBits = nullptr;
     FWidth = FHeight = 0;
 }
@@ -32,15 +28,15 @@ void TBitmap::SetSize(int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    FHandle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    FHandle.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!FHandle) throw EOutOfResources("Out of system resources");
-    FMemoryDC = CreateCompatibleDC(nullptr);
-    FOldBitmap = SelectObject(FMemoryDC, FHandle);
+    FMemoryDC.emplace(nullptr);
+    FOldBitmap = SelectObject(FMemoryDC->Get(), FHandle.Get());
     FBits = static_cast<std::uint32_t*>(bits);
     FWidth = width;
     FHeight = height;
     std::lock_guard guard(FCanvas.Lock());
-    FCanvas.SetHandle(FMemoryDC);
+    FCanvas.SetHandle(FMemoryDC->Get());
 }
 
 void TBitmap::LoadFromBMP(const std::vector<std::uint8_t>& file) {
@@ -58,7 +54,7 @@ void TBitmap::LoadFromBMP(const std::vector<std::uint8_t>& file) {
         throw EInvalidGraphicOperation("Bitmap image is not valid");
     SetSize(info.biWidth, height);
     std::lock_guard guard(FCanvas.Lock());
-    StretchDIBits(FMemoryDC, 0, 0, FWidth, FHeight, 0, 0, FWidth, FHeight, file.data() + header.bfOffBits,
+    StretchDIBits(FMemoryDC->Get(), 0, 0, FWidth, FHeight, 0, 0, FWidth, FHeight, file.data() + header.bfOffBits,
                   reinterpret_cast<const BITMAPINFO*>(file.data() + fileHeaderSize), DIB_RGB_COLORS, SRCCOPY);
     GdiFlush();
 }
@@ -67,7 +63,7 @@ void TBitmap::StretchDraw(TCanvas& dest, const TRect& rect) {
     if (Empty() || !dest.Handle()) return;
     std::lock_guard guard(FCanvas.Lock());
     int oldMode = SetStretchBltMode(dest.Handle(), COLORONCOLOR);
-    StretchBlt(dest.Handle(), rect.Left, rect.Top, rect.Width(), rect.Height(), FMemoryDC, 0, 0, FWidth, FHeight,
-               SRCCOPY);
+    StretchBlt(dest.Handle(), rect.Left, rect.Top, rect.Width(), rect.Height(), FMemoryDC->Get(), 0, 0, FWidth,
+               FHeight, SRCCOPY);
     SetStretchBltMode(dest.Handle(), oldMode);
 }

@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "toolkit/canvas.h"
+#include "toolkit/gdi_objects.h"
 
 class TBitmap {
 public:
@@ -40,9 +42,9 @@ private:
 
     int FWidth = 0;
     int FHeight = 0;
-    HBITMAP FHandle = nullptr;
+    TBitmapObject FHandle;
     HGDIOBJ FOldBitmap = nullptr;
-    HDC FMemoryDC = nullptr;
+    std::optional<TMemoryDC> FMemoryDC;  // after FHandle: goes first
     std::uint32_t* FBits = nullptr;
     TColor FTransparentColor = clNone;
     TCanvas FCanvas;

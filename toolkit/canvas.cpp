@@ -1,5 +1,7 @@
 #include "toolkit/canvas.h"
 
+#include "toolkit/gdi_objects.h"
+
 TCanvas::~TCanvas() = default;
 
 void TCanvas::SetHandle(HDC dc) { FHandle = dc; }
@@ -9,19 +11,17 @@ void TCanvas::FillRect(const TRect& rect) { FillRect(rect, FBrushColor); }
 void TCanvas::FillRect(const TRect& rect, TColor color) {
     if (!FHandle || color == clNone) return;
     RECT r = rect.ToRECT();
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(color));
-    ::FillRect(FHandle, &r, brush);
-    DeleteObject(brush);
+    TBrushObject brush(CreateSolidBrush(ColorToRGB(color)));
+    ::FillRect(FHandle, &r, brush.Get());
 }
 
 void TCanvas::Line(int x1, int y1, int x2, int y2, TColor color) {
     if (!FHandle) return;
-    HPEN pen = CreatePen(PS_SOLID, 1, ColorToRGB(color));
-    HGDIOBJ old = SelectObject(FHandle, pen);
+    TPenObject pen(CreatePen(PS_SOLID, 1, ColorToRGB(color)));
+    HGDIOBJ old = SelectObject(FHandle, pen.Get());
     MoveToEx(FHandle, x1, y1, nullptr);
     LineTo(FHandle, x2, y2);
     SelectObject(FHandle, old);
-    DeleteObject(pen);
 }
 
 void TCanvas::DrawText(const std::wstring& text, TRect rect, UINT flags, TColor color) {
@@ -38,11 +38,14 @@ void TCanvas::DrawText(const std::wstring& text, TRect rect, UINT flags, TColor 
 
 SIZE TCanvas::TextExtent(const std::wstring& text) {
     SIZE size{};
-    HDC dc = FHandle ? FHandle : GetDC(nullptr);
-    HGDIOBJ oldFont = SelectObject(dc, FFont.Handle());
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, oldFont);
-    if (!FHandle) ReleaseDC(nullptr, dc);
+    if (!FHandle) {
+        TWindowDC screen(nullptr);
+        TCanvasBinding binding(*this, screen.Get());
+        return TextExtent(text);
+    }
+    HGDIOBJ oldFont = SelectObject(FHandle, FFont.Handle());
+    GetTextExtentPoint32W(FHandle, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(FHandle, oldFont);
     return size;
 }
 

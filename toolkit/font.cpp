@@ -17,7 +17,7 @@ TFont& TFont::operator=(const TFont& other) {
     return *this;
 }
 
-TFont::~TFont() { ReleaseHandle(); }
+TFont::~TFont() = default;
 
 bool TFont::SameAs(const TFont& other) const {
     return FName == other.FName && FHeight == other.FHeight && FCharset == other.FCharset &&
@@ -58,17 +58,12 @@ HFONT TFont::Handle() {
         font.lfCharSet = static_cast<BYTE>(FCharset);
         font.lfQuality = DEFAULT_QUALITY;
         lstrcpynW(font.lfFaceName, FName.c_str(), LF_FACESIZE);
-        FHandle = CreateFontIndirectW(&font);
+        FHandle.Reset(CreateFontIndirectW(&font));
     }
-    return FHandle;
+    return FHandle.Get();
 }
 
 void TFont::Changed() {
-    ReleaseHandle();
+    FHandle.Reset();
     if (OnChange) OnChange();
-}
-
-void TFont::ReleaseHandle() {
-    if (FHandle) DeleteObject(FHandle);
-    FHandle = nullptr;
 }

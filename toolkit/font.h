@@ -6,6 +6,7 @@
 #include <string>
 
 #include "toolkit/color.h"
+#include "toolkit/gdi_objects.h"
 
 class TFont {
 public:
@@ -32,12 +33,11 @@ public:
 
 private:
     void Changed();
-    void ReleaseHandle();
 
     std::wstring FName = L"MS Sans Serif";
     int FHeight = -11;
     int FCharset = DEFAULT_CHARSET;
     TColor FColor = clWindowText;
     bool FBold = false;
-    HFONT FHandle = nullptr;
+    TFontObject FHandle;
 };

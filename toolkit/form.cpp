@@ -5,6 +5,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/strings.h"
+#include "toolkit/theme_services.h"
 
 namespace {
 constexpr DWORD kDialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME;
@@ -14,13 +15,24 @@ constexpr DWORD kDialogFrameEx = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
     SetVisible(false);
     SetColor(clBtnFace);
+    TThemeServices& themes = TThemeServices::Instance();
+    FThemeListener = themes.AddThemeChangedListener([this] { RepaintAll(); });
+    FColorListener = themes.AddSysColorChangedListener([this] { RepaintAll(); });
 }
 
 TForm::~TForm() {
+    TThemeServices::Instance().RemoveListener(FThemeListener);
+    TThemeServices::Instance().RemoveListener(FColorListener);
     // Children first, while the form's window still exists for them.
     MarkDestroying();
     DestroyComponents();
     if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
+}
+
+// System colours and themes are read at paint time, so a full repaint shows a change.
+void TForm::RepaintAll() {
+    if (HandleAllocated())
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TForm::SetCaption(std::wstring caption) {

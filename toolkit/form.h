@@ -53,6 +53,7 @@ protected:
 
 private:
     void CentreOnDesktop();
+    void RepaintAll();
     void ActivateFocus();
 
     std::wstring FCaption;
@@ -61,4 +62,6 @@ private:
     TWinControl* FActiveControl = nullptr;
     bool FShown = false;
     int FModalResult = 0;
+    int FThemeListener = 0;
+    int FColorListener = 0;
 };

@@ -5,6 +5,7 @@
 #include "toolkit/application.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/form.h"
+#include "toolkit/gdi_objects.h"
 
 namespace {
 
@@ -160,9 +161,8 @@ void TWinControl::HandlePaint() {
 
 void TWinControl::PaintBackground(HDC dc) {
     RECT r = ClientRect().ToRECT();
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(Color()));
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    TBrushObject brush(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(dc, &r, brush.Get());
 }
 
 void TWinControl::PaintWindow(HDC) {}

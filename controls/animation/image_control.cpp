@@ -3,25 +3,10 @@
 #include <vector>
 
 #include "toolkit/application.h"
+#include "toolkit/gdi_objects.h"
 #include "toolkit/win_control.h"
 
 namespace {
-
-// A device context of a window, obtained on any thread and released at the end of the scope.
-class TWindowDC {
-public:
-    explicit TWindowDC(HWND window) : FWindow(window), FDC(GetDC(window)) {}
-    ~TWindowDC() {
-        if (FDC) ReleaseDC(FWindow, FDC);
-    }
-    TWindowDC(const TWindowDC&) = delete;
-    TWindowDC& operator=(const TWindowDC&) = delete;
-    HDC Handle() const { return FDC; }
-
-private:
-    HWND FWindow;
-    HDC FDC;
-};
 
 // The state of a device context, restored at the end of the scope.
 class TSavedDC {
@@ -90,11 +75,11 @@ void TImageControl::PaintFromThread() {
     std::lock_guard canvasLock(ControlCanvas().Lock());
     if (!FShown) return;
     TWindowDC window(parent->Handle());
-    if (!window.Handle()) return;
+    if (!window.Get()) return;
     TRect area = PaintArea();
-    IntersectClipRect(window.Handle(), area.Left, area.Top, area.Right, area.Bottom);
-    SetViewportOrgEx(window.Handle(), area.Left, area.Top, nullptr);
-    PaintControl(window.Handle());
+    IntersectClipRect(window.Get(), area.Left, area.Top, area.Right, area.Bottom);
+    SetViewportOrgEx(window.Get(), area.Left, area.Top, nullptr);
+    PaintControl(window.Get());
 }
 
 void TImageControl::CopyParentBackground(TCanvas& canvas) {
