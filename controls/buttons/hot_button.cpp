@@ -161,6 +161,14 @@ bool THotButton::DialogChar(wchar_t character) {
     return true;
 }
 
+// Enter and Escape reach the window itself only when the message loop's offer to the form did
+// not take them (a modifier held), or when sent straight to it. Enter typed on a button is
+// Enter on the focused button, which has the default look; Escape still belongs to the form.
+void THotButton::DialogKeyAtWindow(UINT key) {
+    if (key == VK_RETURN && !ModifierHeld() && CanFocus()) Click();
+    else if (key == VK_ESCAPE && ParentForm()) ParentForm()->DialogKey(key);
+}
+
 void THotButton::SpaceDown() {
     if (GetKeyState(VK_MENU) < 0) return;
     FSpaceArmed = true;
@@ -177,9 +185,7 @@ LRESULT THotButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_KEYDOWN:
         if (wParam == VK_SPACE) SpaceDown();
-        // Sent straight to the window, Enter and Escape have missed the message loop's offer.
-        else if ((wParam == VK_RETURN || wParam == VK_ESCAPE) && ParentForm())
-            ParentForm()->DialogKey(static_cast<UINT>(wParam));
+        else if (wParam == VK_RETURN || wParam == VK_ESCAPE) DialogKeyAtWindow(static_cast<UINT>(wParam));
         return 0;
     case WM_KEYUP:
         if (wParam == VK_SPACE) SpaceUp();

@@ -72,6 +72,7 @@ private:
     TFaceColors ComputeColors(TButtonPaintStyle style, TFaceLook look) const;
     void NotifyGroup();
     bool ModifierHeld() const;
+    void DialogKeyAtWindow(UINT key);
     void SpaceDown();
     void SpaceUp();
 

@@ -32,8 +32,19 @@ void TButtonTest::SetUp() {
     FBox->SetParent(FForm.get());
     FButton = &AddButton("Button", 20, 20);
     FForm->ShowForm();
+    FBox->SetFocus();  // no button starts with the focus
     PointerAway();
     Pump();
+}
+
+bool TButtonTest::PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        FApplication->ProcessMessages();
+    }
+    return true;
 }
 
 void TButtonTest::TearDown() {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +40,8 @@ protected:
     // A button like the dialog's at (left, top) on the form.
     THotBitBtn& AddButton(const std::string& name, int left, int top);
     void Pump();
+    // Handles messages until done() holds; false after timeoutMs.
+    bool PumpUntil(const std::function<bool()>& done, int timeoutMs);
     TButtonPixels Paint(THotBitBtn& button);
     // The pointer is put somewhere: over the button (its platform tracking sees it) or away.
     void PointerOver(THotBitBtn& button);

@@ -51,7 +51,7 @@ const TColorCase kColorCases[] = {
     {"MixColors resolves system colours", [] { return MixColors(kSystemFace, kBlack, 255); },
      MakeRGB(245, 245, 245)},
     {"OppositeHue(red, 120): hue 0 + 120", [] { return OppositeHue(MakeRGB(255, 0, 0), 120); },
-     MakeRGB(0, 255, 252)},
+     MakeRGB(0, 252, 255)},
     {"OppositeHue(blue, 120): hue 160 - 120", [] { return OppositeHue(MakeRGB(0, 0, 255), 120); },
      MakeRGB(254, 255, 0)},
 };

@@ -85,6 +85,8 @@ TEST_F(THotButtonPaintTest, ShadedFaceAndShadeLinesThroughTheLastColumn) {
                  "face run");
 }
 
+// x = 45 keeps clear of the dotted focus rectangle, which blackens every other pixel of
+// rows 3 and 29 (from x = 4) and of columns 3 and 85 (from y = 4).
 TEST_F(THotButtonPaintTest, LooksByState) {
     const std::uint32_t black = 0;
     struct TLook {
@@ -92,16 +94,16 @@ TEST_F(THotButtonPaintTest, LooksByState) {
         std::function<void()> Make;
         std::vector<TPixelRow> Rows;
     };
-    // Rows 2, 3, 29 and 30 of the face at x = 44, and the ring's columns at row 16.
-    const std::vector<TPixelRow> hotRing{{44, 2, Rgb(255, 239, 200)}, {44, 3, Rgb(255, 238, 195)},
-                                         {44, 29, Rgb(255, 200, 65)}, {44, 30, Rgb(255, 199, 60)},
-                                         {2, 2, Rgb(255, 239, 200)},  {86, 30, Rgb(255, 199, 60)}};
-    const std::vector<TPixelRow> focusRing{{44, 2, Rgb(218, 226, 251)}, {44, 3, Rgb(216, 224, 251)},
-                                           {44, 29, Rgb(164, 184, 248)}, {44, 30, Rgb(162, 183, 248)},
-                                           {3, 4, black},                {3, 5, Rgb(255, 255, 255)},
-                                           {4, 3, black},                {85, 28, black}};
+    const std::vector<TPixelRow> hotRing{{45, 2, Rgb(255, 239, 200)}, {45, 3, Rgb(255, 238, 195)},
+                                         {45, 29, Rgb(255, 200, 65)}, {45, 30, Rgb(255, 199, 60)},
+                                         {2, 2, Rgb(255, 239, 200)},  {86, 30, Rgb(255, 199, 60)},
+                                         {4, 16, Rgb(248, 248, 248)}};  // inside the ring: the face run
+    const std::vector<TPixelRow> focusRing{{45, 2, Rgb(218, 226, 251)}, {45, 3, Rgb(216, 224, 251)},
+                                           {45, 29, Rgb(164, 184, 248)}, {45, 30, Rgb(162, 183, 248)},
+                                           {3, 4, black},                {4, 3, black},
+                                           {85, 28, black},              {84, 29, black}};
     const TLook looks[] = {
-        {"plain", [] {}, {{44, 2, kRunTop}, {44, 29, kShadeUpper}, {44, 30, kShadeLower}}},
+        {"plain", [] {}, {{45, 2, kRunTop}, {45, 28, kRunBottom}, {45, 29, kShadeUpper}, {45, 30, kShadeLower}}},
         {"hot", [this] { PointerOver(*FButton); }, hotRing},
         {"focused", [this] { FButton->SetFocus(); }, focusRing},
         {"hot wins over focus",
@@ -115,10 +117,9 @@ TEST_F(THotButtonPaintTest, LooksByState) {
              PointerOver(*FButton);
              SendMessageW(FButton->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(44, 16));
          },
-         {{2, 2, kPressed}, {44, 2, kPressed}, {44, 16, kPressed}, {44, 29, kPressed}, {86, 30, kPressed}}},
+         {{2, 2, kPressed}, {45, 2, kPressed}, {45, 3, kPressed}, {45, 29, kPressed}, {86, 30, kPressed}}},
     };
     for (const TLook& look : looks) {
-        FButton->OnClick = nullptr;
         look.Make();
         TButtonPixels pixels = Paint(*FButton);
         for (const TPixelRow& row : look.Rows)
@@ -139,10 +140,33 @@ TEST_F(THotButtonPaintTest, WithoutFullColourFacesAreFlatAndNoRingIsDrawn) {
     PointerOver(*FButton);
     TButtonPixels pixels = Paint(*FButton);
     ExpectPixels(pixels,
-                 {{44, 2, kFace}, {2, 2, kFace}, {44, 28, kFace}, {44, 29, kShadeUpper}, {44, 30, kShadeLower},
+                 {{45, 2, kFace}, {2, 2, kFace}, {45, 28, kFace}, {45, 29, kShadeUpper}, {45, 30, kShadeLower},
                   {86, 30, kShadeLower}},
                  "flat");
 }
+
+namespace {
+
+// The caption's pixels, over the white face: its darkest, and whether every one is a neutral
+// grey (the text colour smoothed into white, no tint).
+struct TCaptionInk {
+    std::uint32_t Darkest = 0xFFFFFF;
+    bool Neutral = true;
+};
+
+TCaptionInk CaptionInk(const TButtonPixels& pixels) {
+    TCaptionInk ink;
+    for (int y = 5; y < 28; ++y)
+        for (int x = 5; x < 84; ++x) {
+            std::uint32_t p = pixels.At(x, y);
+            int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
+            if (r != g || g != b) ink.Neutral = false;
+            if ((p & 0xFF) < (ink.Darkest & 0xFF)) ink.Darkest = p;
+        }
+    return ink;
+}
+
+}  // namespace
 
 TEST_F(THotButtonPaintTest, DisabledButtonHasAGreyFrameAndNoWell) {
     FButton->SetEnabled(false);
@@ -152,28 +176,16 @@ TEST_F(THotButtonPaintTest, DisabledButtonHasAGreyFrameAndNoWell) {
                  {{0, 10, parent}, {10, 0, parent}, {88, 10, parent}, {10, 32, parent}, {1, 1, parent},
                   {1, 10, frame}, {10, 1, frame}, {87, 10, frame}, {10, 31, frame}, {2, 2, kFace}, {44, 30, kFace}},
                  "disabled");
-    int grey = 0, black = 0;
-    for (int y = 5; y < 28; ++y)
-        for (int x = 5; x < 84; ++x) {
-            grey += pixels.At(x, y) == Pixel(clGrayText);
-            black += pixels.At(x, y) == 0;
-        }
-    EXPECT_GT(grey, 10) << "the caption is drawn in the grey text colour";
-    EXPECT_EQ(black, 0);
+    TCaptionInk ink = CaptionInk(pixels);
+    EXPECT_EQ(ink.Darkest, Pixel(clGrayText)) << "the caption is drawn in the grey text colour: " << Hex(ink.Darkest);
+    EXPECT_TRUE(ink.Neutral);
 }
 
 // clNone is no colour: the dialog's captions are drawn in black on the white face.
 TEST_F(THotButtonPaintTest, CaptionWithFontColourNoneIsBlack) {
-    TButtonPixels pixels = Paint(*FButton);
-    int black = 0, other = 0;
-    for (int y = 5; y < 28; ++y)
-        for (int x = 5; x < 84; ++x) {
-            std::uint32_t p = pixels.At(x, y);
-            if (p == 0) ++black;
-            else if (p != kFace && (p & 0xFF) < 0xF0) ++other;
-        }
-    EXPECT_GT(black, 10);
-    EXPECT_EQ(other, 0) << "no other dark colour in the caption";
+    TCaptionInk ink = CaptionInk(Paint(*FButton));
+    EXPECT_EQ(ink.Darkest, 0u) << Hex(ink.Darkest);
+    EXPECT_TRUE(ink.Neutral) << "black smoothed into white stays grey";
 }
 
 // Hover changes repaint without erasing: after the ring goes, nothing of it stays behind.

@@ -6,6 +6,7 @@
 
 #include "controls/buttons/hot_bit_btn.h"
 #include "tests/buttons/button_fixture.h"
+#include "toolkit/exceptions.h"
 #include "toolkit/form_loader.h"
 #include "toolkit/image_list.h"
 
