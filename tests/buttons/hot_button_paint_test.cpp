@@ -4,9 +4,12 @@
 
 #include <functional>
 
+#include "controls/buttons/hot_button_painter.h"
 #include "controls/buttons/shading/color_shading.h"
 #include "controls/buttons/shading_canvas.h"
 #include "tests/buttons/button_fixture.h"
+#include "toolkit/bitmap.h"
+#include "toolkit/theme_services.h"
 
 namespace {
 
@@ -213,4 +216,58 @@ TEST_F(THotButtonPaintTest, ComplementHotColourAndAHighlightNearTheFace) {
     FButton->SetFocus();
     TColor fore = DarkenBy(clBtnFace, 30);
     ExpectPixels(Paint(*FButton), {{44, 30, Pixel(MixColors(fore, clWhite, 160))}}, "darker highlight");
+}
+
+namespace {
+
+std::vector<std::pair<int, int>> themedParts;  // (part, state) drawn
+int parentBackgrounds = 0;
+
+TThemeApi RecordingThemeApi() {
+    TThemeApi api{};
+    api.OpenThemeData = [](HWND, LPCWSTR) { return reinterpret_cast<HTHEME>(1); };
+    api.CloseThemeData = [](HTHEME) { return S_OK; };
+    api.DrawThemeBackground = [](HTHEME, HDC, int part, int state, const RECT*, const RECT*) {
+        themedParts.emplace_back(part, state);
+        return S_OK;
+    };
+    api.DrawThemeParentBackground = [](HWND, HDC, const RECT*) {
+        ++parentBackgrounds;
+        return S_OK;
+    };
+    api.IsThemeActive = [] { return TRUE; };
+    return api;
+}
+
+}  // namespace
+
+// The program runs without the version-6 common controls, so the theme style never applies to
+// the dialog; its painting is checked here with the theme library's entry points replaced.
+TEST_F(THotButtonPaintTest, TheThemeStyleDrawsThePushButtonPartThroughTheThemeServices) {
+    struct {
+        const char* Name;
+        std::function<void()> Make;
+        int State;
+    } const states[] = {
+        {"normal", [] {}, 1},
+        {"defaulted (focused)", [this] { FButton->SetFocus(); }, 5},
+        {"hot", [this] { PointerOver(*FButton); }, 2},
+        {"pressed", [this] { SendMessageW(FButton->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(9, 9)); }, 3},
+        {"disabled", [this] { FButton->SetEnabled(false); }, 4},
+    };
+    TThemeServices::Instance().UseApiForTesting(RecordingThemeApi());
+    for (const auto& row : states) {
+        row.Make();
+        THotButtonView view = FButton->ComputeView();
+        view.Style = TButtonPaintStyle::psTheme;
+        themedParts.clear();
+        parentBackgrounds = 0;
+        TBitmap target;
+        target.SetSize(89, 33);
+        PaintFrameAndFace(target.Canvas(), view);
+        EXPECT_EQ(themedParts, (std::vector<std::pair<int, int>>{{1, row.State}})) << row.Name;
+        EXPECT_EQ(parentBackgrounds, 1) << row.Name << ": the parent is painted behind first";
+    }
+    TThemeServices::Instance().RestorePlatformApi();
+    SendMessageW(FButton->Handle(), WM_CANCELMODE, 0, 0);
 }
