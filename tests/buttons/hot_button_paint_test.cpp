@@ -271,3 +271,30 @@ TEST_F(THotButtonPaintTest, TheThemeStyleDrawsThePushButtonPartThroughTheThemeSe
     TThemeServices::Instance().RestorePlatformApi();
     SendMessageW(FButton->Handle(), WM_CANCELMODE, 0, 0);
 }
+
+TEST_F(THotButtonPaintTest, ClassicStyleBevelsAndFramesTheDefaultButton) {
+    THotBitBtn& classic = AddButton("Classic", 120, 20);
+    classic.SetHotTrack(false);
+    classic.SetColor(clBtnFace);
+    Pump();
+    const std::uint32_t frame = Pixel(0xFF000000u | COLOR_WINDOWFRAME);
+    ExpectPixels(Paint(classic),
+                 {{0, 0, Pixel(clBtnHighlight)}, {88, 32, Pixel(cl3DDkShadow)}, {1, 1, Pixel(cl3DLight)},
+                  {87, 31, Pixel(clBtnShadow)}, {10, 10, Pixel(clBtnFace)}},
+                 "classic");
+    classic.SetFocus();
+    ExpectPixels(Paint(classic), {{0, 0, frame}, {88, 32, frame}, {1, 1, Pixel(clBtnHighlight)}}, "classic focused");
+    SendMessageW(classic.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(9, 9));
+    ExpectPixels(Paint(classic), {{0, 0, Pixel(clBtnShadow)}, {88, 32, Pixel(clBtnShadow)}}, "classic pressed");
+    EXPECT_EQ(classic.ComputeView().CaptionRect, (TRect{6, 6, 85, 29})) << "the pressed caption moves by (1, 1)";
+    SendMessageW(classic.Handle(), WM_CANCELMODE, 0, 0);
+}
+
+TEST_F(THotButtonPaintTest, ALatchedGroupedButtonShowsTheDownPattern) {
+    FButton->SetGroupIndex(3);
+    FButton->SetDown(true);
+    const std::uint32_t silver = Rgb(192, 192, 192);
+    ExpectPixels(Paint(*FButton), {{2, 2, silver}, {3, 2, kFace}, {3, 3, silver}, {86, 30, silver}, {85, 30, kFace}},
+                 "down pattern");
+    EXPECT_EQ(FButton->ComputeView().FocusRect, (TRect{4, 4, 87, 31})) << "a latched grouped button's focus moves";
+}
