@@ -4,7 +4,6 @@
 #include "controls/buttons/layout_enum.h"
 #include "controls/buttons/shading_canvas.h"
 #include "toolkit/form.h"
-#include "toolkit/gdi_objects.h"
 #include "toolkit/strings.h"
 #include "toolkit/theme_services.h"
 
@@ -99,23 +98,6 @@ LRESULT TCustomHotButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return TCustomControl::WndProc(message, wParam, lParam);
     }
-}
-
-// One drawing operation on the target: the paint goes to an off-screen copy of the button,
-// taken from the target first so that what the paint leaves out (the corners) stays as it was.
-void TCustomHotButton::PaintWindow(HDC dc) {
-    int w = Width(), h = Height();
-    TBitmapObject buffer(CreateCompatibleBitmap(dc, w, h));
-    TMemoryDC memory(dc);
-    if (!buffer || !memory.Get()) {
-        TCustomControl::PaintWindow(dc);
-        return;
-    }
-    HGDIOBJ old = SelectObject(memory.Get(), buffer.Get());
-    BitBlt(memory.Get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
-    TCustomControl::PaintWindow(memory.Get());
-    BitBlt(dc, 0, 0, w, h, memory.Get(), 0, 0, SRCCOPY);
-    SelectObject(memory.Get(), old);
 }
 
 void TCustomHotButton::EraseBackground(HDC dc) {

@@ -55,7 +55,6 @@ public:
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void PaintWindow(HDC dc) override;
 
     virtual void PaintBackdrop(HDC dc) { (void)dc; }
     // The pressed look may have changed.

@@ -14,37 +14,28 @@ constexpr TColor clWindowFrame = 0xFF000000u | COLOR_WINDOWFRAME;
 constexpr int kPushButtonPart = 1;  // BP_PUSHBUTTON
 
 // Runs are inclusive of both ends: from (x1, y) to (x2, y), and from (x, y1) to (x, y2).
-void Row(HDC dc, int x1, int x2, int y, TColor color) { FillSolid(dc, {x1, y, x2 + 1, y + 1}, color); }
-void Column(HDC dc, int x, int y1, int y2, TColor color) { FillSolid(dc, {x, y1, x + 1, y2 + 1}, color); }
-void Dot(HDC dc, int x, int y, TColor color) { SetPixelV(dc, x, y, ResolveColor(color)); }
+TRect Row(int x1, int x2, int y) { return {x1, y, x2 + 1, y + 1}; }
+TRect Column(int x, int y1, int y2) { return {x, y1, x + 1, y2 + 1}; }
+TRect Dot(int x, int y) { return {x, y, x + 1, y + 1}; }
 
 // The one-pixel frame on R1 with its four corner pixels left out.
 void CutFrame(HDC dc, int w, int h, TColor color) {
-    Column(dc, 1, 2, h - 3, color);
-    Row(dc, 2, w - 3, 1, color);
-    Column(dc, w - 2, 2, h - 3, color);
-    Row(dc, 2, w - 3, h - 2, color);
+    FillSolid(dc, {Column(1, 2, h - 3), Row(2, w - 3, 1), Column(w - 2, 2, h - 3), Row(2, w - 3, h - 2)}, color);
 }
 
 // The sunken well on R0: dark above and left, light below and right; the three outer pixels
 // of each corner are the parent's.
 void Well(HDC dc, int w, int h, const TFaceColors& c) {
-    Column(dc, 0, 2, h - 3, c.WellDark);
-    Row(dc, 2, w - 3, 0, c.WellDark);
-    Dot(dc, 1, 1, c.WellDark);
-    Dot(dc, w - 2, 1, c.WellDark);
-    Dot(dc, 1, h - 2, c.WellDark);
-    Column(dc, w - 1, 2, h - 3, c.WellLight);
-    Row(dc, 2, w - 3, h - 1, c.WellLight);
-    Dot(dc, w - 2, h - 2, c.WellLight);
+    FillSolid(dc, {Column(0, 2, h - 3), Row(2, w - 3, 0), Dot(1, 1), Dot(w - 2, 1), Dot(1, h - 2)}, c.WellDark);
+    FillSolid(dc, {Column(w - 1, 2, h - 3), Row(2, w - 3, h - 1), Dot(w - 2, h - 2)}, c.WellLight);
 }
 
 // The white face's soft shading: two shade lines along the bottom, drawn through the last
 // column so a ring painted there before leaves nothing behind, and the run above them.
 void ShadedFace(TCanvas& canvas, const TRect& r, const THotButtonView& view) {
     const TFaceColors& c = view.Colors;
-    Row(canvas.Handle(), r.Left, r.Right - 1, r.Bottom - 2, c.ShadeUpper);
-    Row(canvas.Handle(), r.Left, r.Right - 1, r.Bottom - 1, c.ShadeLower);
+    FillSolid(canvas.Handle(), Row(r.Left, r.Right - 1, r.Bottom - 2), c.ShadeUpper);
+    FillSolid(canvas.Handle(), Row(r.Left, r.Right - 1, r.Bottom - 1), c.ShadeLower);
     TRect run{r.Left, r.Top, r.Right, r.Bottom - 2};
     if (view.FullColor)
         FillVerticalBlend(canvas, run, c.RunTop, c.RunBottom);
@@ -74,10 +65,8 @@ void PaintHotTrack(TCanvas& canvas, const THotButtonView& view) {
 }
 
 void Outline(HDC dc, const TRect& r, TColor topLeft, TColor bottomRight) {
-    Row(dc, r.Left, r.Right - 1, r.Top, topLeft);
-    Column(dc, r.Left, r.Top, r.Bottom - 1, topLeft);
-    Row(dc, r.Left, r.Right - 1, r.Bottom - 1, bottomRight);
-    Column(dc, r.Right - 1, r.Top, r.Bottom - 1, bottomRight);
+    FillSolid(dc, {Row(r.Left, r.Right - 1, r.Top), Column(r.Left, r.Top, r.Bottom - 1)}, topLeft);
+    FillSolid(dc, {Row(r.Left, r.Right - 1, r.Bottom - 1), Column(r.Right - 1, r.Top, r.Bottom - 1)}, bottomRight);
 }
 
 void PaintClassic(TCanvas& canvas, const THotButtonView& view) {

@@ -33,11 +33,16 @@ bool FullColorDisplay() { return fullColorForTesting.value_or(fullColorAtStart);
 
 void SetFullColorDisplayForTesting(std::optional<bool> full) { fullColorForTesting = full; }
 
-void FillSolid(HDC dc, const TRect& r, TColor color) {
-    if (r.Width() <= 0 || r.Height() <= 0 || color == clNone) return;
+void FillSolid(HDC dc, const TRect& r, TColor color) { FillSolid(dc, {r}, color); }
+
+void FillSolid(HDC dc, std::initializer_list<TRect> rects, TColor color) {
+    if (color == clNone) return;
     TBrushObject brush(CreateSolidBrush(ResolveColor(color)));
-    RECT area = r.ToRECT();
-    FillRect(dc, &area, brush.Get());
+    for (const TRect& r : rects) {
+        if (r.Width() <= 0 || r.Height() <= 0) continue;
+        RECT area = r.ToRECT();
+        FillRect(dc, &area, brush.Get());
+    }
 }
 
 void FillVerticalBlend(TCanvas& canvas, const TRect& r, TColor top, TColor bottom) {
@@ -87,8 +92,7 @@ void PaintParentBehind(TControl& control, HDC dc) {
     SetViewportOrgEx(dc, origin.x - control.Left(), origin.y - control.Top(), nullptr);
     TRect area = parent->ClientRect();
     IntersectClipRect(dc, area.Left, area.Top, area.Right, area.Bottom);
-    SendMessageW(parent->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SendMessageW(parent->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SendMessageW(parent->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_ERASEBKGND | PRF_CLIENT);
     RestoreDC(dc, saved);
     // A parent that paints itself keeps its own image; any other learns that it was drawn over.
     if (!dynamic_cast<TCustomControl*>(parent) && !dynamic_cast<TForm*>(parent)) parent->Invalidate();

@@ -4,6 +4,7 @@
 // parent's image behind see-through corners, and whether the screen shows gradients at all.
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 
 #include "toolkit/canvas.h"
@@ -16,6 +17,8 @@ void SetFullColorDisplayForTesting(std::optional<bool> full);
 
 // Fills r with one drawing operation; nothing for an empty rectangle or clNone.
 void FillSolid(HDC dc, const TRect& r, TColor color);
+// Fills every rectangle of rects with one brush of the colour.
+void FillSolid(HDC dc, std::initializer_list<TRect> rects, TColor color);
 // The colour run from bottom to top over r (see vertical_blend.h), drawn in one operation from
 // an off-screen bitmap whose 8-pixel strip is copied across its width.
 void FillVerticalBlend(TCanvas& canvas, const TRect& r, TColor top, TColor bottom);
