@@ -1,6 +1,8 @@
 #include "controls/buttons/hot_bit_btn.h"
 
+#include <climits>
 #include <cstring>
+#include <string>
 
 #include "controls/buttons/bit_btn_kinds.h"
 #include "controls/buttons/layout_enum.h"
@@ -18,6 +20,14 @@ const std::pair<const char*, TBitBtnKind> kKindNames[] = {
 const std::pair<const char*, TButtonLayout> kLayoutNames[] = {
     {"blGlyphLeft", TButtonLayout::blGlyphLeft}, {"blGlyphRight", TButtonLayout::blGlyphRight},
     {"blGlyphTop", TButtonLayout::blGlyphTop},   {"blGlyphBottom", TButtonLayout::blGlyphBottom}};
+
+// A stored number the setter would refuse is an error in the layout, not a silent default.
+int LayoutIntegerIn(const TLayoutProperty& property, int low, int high) {
+    std::int64_t value = LayoutInteger(property);
+    if (value < low || value > high)
+        LayoutFail(property, std::to_string(value) + " is out of range");
+    return static_cast<int>(value);
+}
 
 void CopyBitmap(const TBitmap& from, TBitmap& to) {
     to.SetSize(from.Width(), from.Height());
@@ -205,13 +215,10 @@ bool THotBitBtn::SetProperty(const TLayoutProperty& p, const TLayoutContext& con
         TBitmap glyph;
         glyph.LoadFromBMP(context.Resource(resource->Name));
         SetGlyph(glyph);
-    } else if (n == "NumGlyphs") {
-        int value = static_cast<int>(LayoutInteger(p));
-        if (value < 1 || value > 4) LayoutFail(p, "NumGlyphs must be 1 to 4");
-        SetNumGlyphs(value);
-    } else if (n == "Kind") SetKind(LayoutEnum(p, kKindNames));
+    } else if (n == "NumGlyphs") SetNumGlyphs(LayoutIntegerIn(p, 1, 4));
+    else if (n == "Kind") SetKind(LayoutEnum(p, kKindNames));
     else if (n == "Layout") SetLayout(LayoutEnum(p, kLayoutNames));
-    else if (n == "Margin") SetMargin(static_cast<int>(LayoutInteger(p)));
+    else if (n == "Margin") SetMargin(LayoutIntegerIn(p, -1, INT_MAX));
     else if (n == "Spacing") SetSpacing(static_cast<int>(LayoutInteger(p)));
     else if (n == "Images") FImagesName = LayoutIdentifier(p);
     else if (n == "ImageIndex") SetImageIndex(static_cast<int>(LayoutInteger(p)));

@@ -97,6 +97,32 @@ end
     EXPECT_TRUE(b.OnMouseEnter && b.OnMouseLeave);
 }
 
+TEST_F(THotButtonPropertiesTest, AValueTheButtonWouldRefuseIsALayoutError) {
+    RegisterComponentClass<THotBitBtn>("THotBitBtn");
+    struct {
+        const char* Line;
+        const char* Message;
+    } const cases[] = {
+        {"NumGlyphs = 5", "Layout line 3: NumGlyphs: 5 is out of range"},
+        {"NumGlyphs = 0", "Layout line 3: NumGlyphs: 0 is out of range"},
+        {"Margin = -2", "Layout line 3: Margin: -2 is out of range"},
+        {"Kind = bkMaybe", "Layout line 3: Kind: unknown value bkMaybe"},
+        {"TextStyle = tsBold", "Layout line 3: TextStyle: unknown value tsBold"},
+        {"Glyph.Data = 'text'", "Layout line 3: Glyph.Data: a glyph is a resource holding a BMP file"},
+        {"Images = NoSuchList", "The layout names no image list NoSuchList"},
+    };
+    for (const auto& row : cases) {
+        TForm form(nullptr);
+        std::string text = std::string("object F: TForm\n  object B: THotBitBtn\n    ") + row.Line + "\n  end\nend\n";
+        try {
+            LoadForm(form, ReadLayout(text), TNoResources());
+            ADD_FAILURE() << row.Line << ": accepted";
+        } catch (const Exception& error) {
+            EXPECT_STREQ(error.what(), row.Message) << row.Line;
+        }
+    }
+}
+
 TEST_F(THotButtonPropertiesTest, ClassDefaults) {
     THotBitBtn b(nullptr);
     EXPECT_EQ(b.Width(), 75);
