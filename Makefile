@@ -8,7 +8,7 @@ JOBS  ?= $(shell nproc)
 CORPUS ?=
 CORPUS_FLAG := $(if $(CORPUS),-DDBSETUP_CORPUS_DIR=$(abspath $(CORPUS)))
 
-.PHONY: run test setup build configure-win build-win build-host clean
+.PHONY: run test setup build configure-win build-win build-host reference-images clean
 
 run: setup configure-win
 	cmake --build $(BUILD)/win -j $(JOBS) --target dbsetup
@@ -16,6 +16,11 @@ run: setup configure-win
 
 test: setup build
 	scripts/run-tests.sh
+
+# Takes the dialog's reference pictures anew (tests/e2e/reference), when its look changes on purpose.
+reference-images: setup configure-win
+	cmake --build $(BUILD)/win -j $(JOBS) --target dbsetup
+	UPDATE_REFERENCE=1 scripts/with-display.sh bash tests/e2e/appearance.sh
 
 setup:
 	scripts/install-deps.sh

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
   wine wine64 xvfb xdotool imagemagick x11-utils
-  locales fonts-wqy-microhei
+  locales fonts-wqy-microhei fonts-wine
   cmake ninja-build clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev zlib1g-dev libgif-dev python3
 )

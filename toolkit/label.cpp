@@ -1,6 +1,7 @@
 #include "toolkit/label.h"
 
 #include "toolkit/strings.h"
+#include "toolkit/theme_services.h"
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {}
 
@@ -14,6 +15,12 @@ void TLabel::SetCaption(std::wstring caption) {
 void TLabel::SetAutoSize(bool autoSize) {
     FAutoSize = autoSize;
     AdjustSize();
+}
+
+void TLabel::SetTransparent(bool transparent) {
+    if (transparent == FTransparent) return;
+    FTransparent = transparent;
+    Invalidate();
 }
 
 void TLabel::Loaded() {
@@ -30,8 +37,9 @@ void TLabel::AdjustSize() {
 }
 
 void TLabel::Paint(TCanvas& canvas) {
-    // Transparent or opaque in the parent's colour: both show the same over the dialog face.
-    if (!FTransparent) canvas.FillRect(ClientRect(), Color());
+    // See-through only while visual themes are active, as the platform's own labels are; opaque
+    // in the parent's colour otherwise. Both show the same over the dialog face.
+    if (!FTransparent || !TThemeServices::Instance().ThemesActive()) canvas.FillRect(ClientRect(), Color());
     TColor text = Enabled() ? Font().Color() : clGrayText;
     canvas.DrawText(FCaption, ClientRect(), DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX, text);
 }
@@ -39,7 +47,7 @@ void TLabel::Paint(TCanvas& canvas) {
 bool TLabel::SetProperty(const TLayoutProperty& p, const TLayoutContext& context) {
     if (p.Name == "Caption") SetCaption(Utf8ToWide(LayoutString(p)));
     else if (p.Name == "AutoSize") SetAutoSize(LayoutBoolean(p));
-    else if (p.Name == "Transparent") FTransparent = LayoutBoolean(p);
+    else if (p.Name == "Transparent") SetTransparent(LayoutBoolean(p));
     else return TGraphicControl::SetProperty(p, context);
     return true;
 }

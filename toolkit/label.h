@@ -11,6 +11,7 @@ public:
     const std::wstring& Caption() const { return FCaption; }
     void SetCaption(std::wstring caption);
     void SetAutoSize(bool autoSize);
+    void SetTransparent(bool transparent);
 
     bool SetProperty(const TLayoutProperty& property, const TLayoutContext& context) override;
     void Loaded() override;

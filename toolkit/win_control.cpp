@@ -22,7 +22,6 @@ void RegisterWindowClass(WNDPROC procedure) {
     wc.lpfnWndProc = procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);
     registered = true;

@@ -13,47 +13,28 @@
 #include <string>
 #include <vector>
 
+#include "bench/startup/painted_window.h"
+
 namespace {
-
-BOOL CALLBACK ChildNeedsPaint(HWND child, LPARAM result) {
-    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(result) = true;
-    return TRUE;
-}
-
-bool Painted(const std::wstring& caption) {
-    HWND window = FindWindowW(nullptr, caption.c_str());
-    if (!window || !IsWindowVisible(window)) return false;
-    DWORD_PTR ignored;
-    if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored)) return false;
-    bool pending = GetUpdateRect(window, nullptr, FALSE);
-    EnumChildWindows(window, ChildNeedsPaint, reinterpret_cast<LPARAM>(&pending));
-    return !pending;
-}
 
 double StartOnce(const std::wstring& program, const std::wstring& caption) {
     STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION process{};
     std::wstring commandLine = L"\"" + program + L"\"";
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
         std::fwprintf(stderr, L"cannot start %ls (%lu)\n", program.c_str(), GetLastError());
         std::exit(1);
     }
-    for (int i = 0; i < 30000 && !Painted(caption); ++i) Sleep(1);
+    WaitUntilPainted(caption);
     QueryPerformanceCounter(&end);
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return Milliseconds(start, end);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ screenshot dialog
 click 200 37
 type_text "typed but not saved"
 click 366 269            # 关闭
-wait_program_exit || fail "the program ended with $?"
+wait_program_exit
 [ ! -e "$WORKDIR/Setting.ini" ] || fail "Setting.ini written on close"
 [ ! -e "$WORKDIR/error.txt" ] || fail "error.txt written on close"
 echo "PASS close_writes_nothing"

@@ -1,0 +1,16 @@
+#pragma once
+// Waiting for another program's window to be completely painted, and the median of timings:
+// shared by the start-up and the repaint benchmarks.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The visible top-level window with this caption that has handled everything sent to it and
+// has nothing left to paint, neither itself nor any child window; null while there is none.
+HWND PaintedWindow(const std::wstring& caption);
+// Waits up to 30 s for PaintedWindow; null when it never came.
+HWND WaitUntilPainted(const std::wstring& caption);
+
+double Median(std::vector<double> values);
+double Milliseconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end);
