@@ -103,14 +103,17 @@ void TApplication::Dispatch(MSG& message) {
     DispatchMessageW(&message);
 }
 
-// A key the focused control does not handle itself is offered to its form first.
+// A key the focused control does not handle itself is offered to its form first; so is an
+// Alt+character, as an accelerator.
 bool TApplication::IsDialogKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN) return false;
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSCHAR) return false;
     TWinControl* target = TWinControl::FromHandle(message.hwnd);
-    if (!target || target->WantsKey(static_cast<UINT>(message.wParam))) return false;
+    if (!target) return false;
+    if (message.message == WM_KEYDOWN && target->WantsKey(static_cast<UINT>(message.wParam))) return false;
     TForm* form = target->ParentForm();
     if (!form || !IsWindowEnabled(form->Handle())) return false;
     try {
+        if (message.message == WM_SYSCHAR) return form->DialogChar(static_cast<wchar_t>(message.wParam));
         return form->DialogKey(static_cast<UINT>(message.wParam));
     } catch (const std::exception& error) {
         HandleException(error);

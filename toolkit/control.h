@@ -59,6 +59,9 @@ public:
     // The form's broadcasts: a dialog key offered to every control (true when taken), and the
     // control that now has the focus.
     virtual bool DialogKey(UINT key) { (void)key; return false; }
+    // A typed character offered as an accelerator (Alt+letter, or a letter on a control that
+    // takes no text); true when taken.
+    virtual bool DialogChar(wchar_t character) { (void)character; return false; }
     virtual void FocusChanged(TWinControl* focused) { (void)focused; }
 
     // The parent's colour changed (controls with ParentColor follow it).

@@ -190,20 +190,29 @@ void TForm::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
     }
 }
 
+namespace {
+// Offers something to every control below parent, depth first, until one takes it.
+bool OfferToControls(TWinControl& parent, const std::function<bool(TControl&)>& take) {
+    for (TControl* child : parent.Controls()) {
+        if (take(*child)) return true;
+        if (auto windowed = dynamic_cast<TWinControl*>(child); windowed && OfferToControls(*windowed, take))
+            return true;
+    }
+    return false;
+}
+}  // namespace
+
 bool TForm::DialogKey(UINT key) {
     if (key == VK_TAB) {
         if (GetKeyState(VK_CONTROL) < 0) return false;
         SelectNext(FActiveControl, GetKeyState(VK_SHIFT) >= 0, true);
         return true;
     }
-    std::function<bool(TWinControl*)> offer = [&](TWinControl* parent) {
-        for (TControl* child : parent->Controls()) {
-            if (child->DialogKey(key)) return true;
-            if (auto windowed = dynamic_cast<TWinControl*>(child); windowed && offer(windowed)) return true;
-        }
-        return false;
-    };
-    return offer(this);
+    return OfferToControls(*this, [key](TControl& control) { return control.DialogKey(key); });
+}
+
+bool TForm::DialogChar(wchar_t character) {
+    return OfferToControls(*this, [character](TControl& control) { return control.DialogChar(character); });
 }
 
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

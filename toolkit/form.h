@@ -41,6 +41,12 @@ public:
 
     // Tab, Shift+Tab, then every other key offered to all controls (Escape to the cancel button).
     bool DialogKey(UINT key) override;
+    // A character offered to every control as an accelerator.
+    bool DialogChar(wchar_t character) override;
+
+    // What the command that closes a modal use of the form answered (0: nothing yet).
+    int ModalResult() const { return FModalResult; }
+    void SetModalResult(int result) { FModalResult = result; }
 
     void ShowForm();  // shows the form, centred on the desktop the first time
     void Close();     // the main form's close ends the application
@@ -67,6 +73,7 @@ private:
     int FClientHeight = 0;
     TWinControl* FActiveControl = nullptr;
     bool FShown = false;
+    int FModalResult = 0;
     int FThemeListener = 0;
     int FColorListener = 0;
     int FPixelsPerInch;

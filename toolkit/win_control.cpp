@@ -161,11 +161,17 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         HandlePaint();
         return 0;
-    case WM_PRINTCLIENT:
-        PaintBackground(reinterpret_cast<HDC>(wParam));
-        PaintWindow(reinterpret_cast<HDC>(wParam));
-        PaintWindowlessChildren(reinterpret_cast<HDC>(wParam), ClientRect().ToRECT());
+    case WM_PRINTCLIENT: {
+        // Only the windowless children the clipping leaves visible are painted: a button
+        // borrowing its corners' image asks for a few pixels, not the whole form.
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        RECT area = ClientRect().ToRECT();
+        if (GetClipBox(dc, &area) == ERROR) area = ClientRect().ToRECT();
+        PaintBackground(dc);
+        PaintWindow(dc);
+        PaintWindowlessChildren(dc, area);
         return 0;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         MouseDown(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));

@@ -4,9 +4,17 @@
 #include "controls/editors/edit_style_layout.h"
 #include "controls/editors/look_and_feel_painter.h"
 #include "toolkit/form.h"
+#include "toolkit/layout_enum.h"
 #include "toolkit/strings.h"
 
 namespace {
+
+constexpr std::pair<const char*, TEditEchoMode> kEchoModeNames[] = {{"eemNormal", TEditEchoMode::eemNormal},
+                                                                    {"eemPassword", TEditEchoMode::eemPassword}};
+constexpr std::pair<const char*, TEditVertAlignment> kVertAlignmentNames[] = {
+    {"taTopJustify", TEditVertAlignment::taTopJustify},
+    {"taBottomJustify", TEditVertAlignment::taBottomJustify},
+    {"taVCenter", TEditVertAlignment::taVCenter}};
 
 bool ButtonsOrShiftDown() {
     for (int key : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_SHIFT})
@@ -322,25 +330,15 @@ bool TTextEdit::SetEditorProperty(const TLayoutProperty& p) {
     const std::string& n = p.Name;
     TTextEditProperties next = FProperties;
     if (n == "Properties.EchoMode") {
-        const std::string& mode = LayoutIdentifier(p);
-        if (mode != "eemNormal" && mode != "eemPassword") LayoutFail(p, "unknown echo mode " + mode);
-        next.EchoMode = mode == "eemPassword" ? TEditEchoMode::eemPassword : TEditEchoMode::eemNormal;
+        next.EchoMode = LayoutEnum(p, kEchoModeNames);
     } else if (n == "Properties.PasswordChar") {
         std::wstring echo = Utf8ToWide(LayoutString(p));
         if (echo.size() > 1) LayoutFail(p, "one character expected");
         next.PasswordChar = echo.empty() ? 0 : echo[0];
     } else if (n == "Properties.Alignment.Vert") {
-        const std::string& v = LayoutIdentifier(p);
-        if (v == "taTopJustify") next.Vert = TEditVertAlignment::taTopJustify;
-        else if (v == "taBottomJustify") next.Vert = TEditVertAlignment::taBottomJustify;
-        else if (v == "taVCenter") next.Vert = TEditVertAlignment::taVCenter;
-        else LayoutFail(p, "unknown vertical alignment " + v);
+        next.Vert = LayoutEnum(p, kVertAlignmentNames);
     } else if (n == "Properties.Alignment.Horz") {
-        const std::string& h = LayoutIdentifier(p);
-        if (h == "taLeftJustify") next.Horz = TAlignment::taLeftJustify;
-        else if (h == "taRightJustify") next.Horz = TAlignment::taRightJustify;
-        else if (h == "taCenter") next.Horz = TAlignment::taCenter;
-        else LayoutFail(p, "unknown alignment " + h);
+        next.Horz = LayoutEnum(p, kAlignmentNames);
     } else if (n == "Properties.AutoSelect") next.AutoSelect = LayoutBoolean(p);
     else if (n == "Properties.HideSelection") next.HideSelection = LayoutBoolean(p);
     else if (n == "Properties.ReadOnly") next.ReadOnly = LayoutBoolean(p);

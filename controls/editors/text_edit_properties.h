@@ -3,7 +3,8 @@
 // on every change.
 #include <windows.h>
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+#include "toolkit/alignment.h"
+
 enum class TEditVertAlignment { taTopJustify, taBottomJustify, taVCenter };
 enum class TEditEchoMode { eemNormal, eemPassword };
 enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };

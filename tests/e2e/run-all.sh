@@ -4,7 +4,7 @@ set -uo pipefail
 dir="$(cd "$(dirname "$0")" && pwd)"
 status=0
 for scenario in "$dir"/crash_is_reported.sh "$dir"/escape_writes_nothing.sh "$dir"/close_writes_nothing.sh \
-    "$dir"/save_then_test.sh "$dir"/appearance.sh "$dir"/hover_frame.sh; do
+    "$dir"/save_then_test.sh "$dir"/appearance.sh "$dir"/hover_frame.sh "$dir"/save_button_hover_and_press_off.sh; do
     timeout 180 bash "$scenario" || { echo "FAILED: $(basename "$scenario")"; status=1; }
 done
 DBSETUP_THEME=classic timeout 180 bash "$dir"/appearance.sh || { echo "FAILED: appearance.sh without themes"; status=1; }
