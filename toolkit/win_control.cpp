@@ -156,8 +156,7 @@ LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        PaintBackground(reinterpret_cast<HDC>(wParam));
-        return 1;
+        return 0;  // left to the paint, which erases into its buffer (fErase)
     case WM_PAINT:
         HandlePaint();
         return 0;
@@ -193,11 +192,27 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// One buffered copy per paint, so no intermediate state (an erased background, a face before its
+// ring) ever reaches the screen: the buffer starts from what the window shows now (pixels a paint
+// leaves alone, such as a button's see-through corners, keep their image), takes the erase when
+// one is due, the control's own painting and its windowless children, and goes to the window in
+// one copy, clipped to the part that needed painting.
 void TWinControl::HandlePaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(FHandle, &ps);
-    PaintWindow(dc);
-    PaintWindowlessChildren(dc, ps.rcPaint);
+    RECT client;
+    GetClientRect(FHandle, &client);
+    if (!IsRectEmpty(&ps.rcPaint) && client.right > 0 && client.bottom > 0) {
+        TBitmapObject buffer(CreateCompatibleBitmap(dc, client.right, client.bottom));
+        TMemoryDC memory(dc);
+        HGDIOBJ previous = SelectObject(memory.Get(), buffer.Get());
+        BitBlt(memory.Get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+        if (ps.fErase) EraseBackground(memory.Get());
+        PaintWindow(memory.Get());
+        PaintWindowlessChildren(memory.Get(), ps.rcPaint);
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+        SelectObject(memory.Get(), previous);
+    }
     EndPaint(FHandle, &ps);
 }
 

@@ -47,6 +47,8 @@ public:
     // Paints the background and the windowless children into dc (also used for copies of the
     // parent's background behind windowless controls).
     void PaintBackground(HDC dc);
+    // What erasing the window paints; done inside the paint's buffer (see HandlePaint).
+    virtual void EraseBackground(HDC dc) { PaintBackground(dc); }
     void PaintWindowlessChildren(HDC dc, const RECT& area, const TControl* upTo = nullptr);
 
     bool SetProperty(const TLayoutProperty& property, const TLayoutContext& context) override;

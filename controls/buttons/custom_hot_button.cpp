@@ -52,9 +52,6 @@ TColor TCustomHotButton::CaptionColor() const { return Font().Color() == clNone 
 
 LRESULT TCustomHotButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND:
-        EraseBackground(reinterpret_cast<HDC>(wParam));
-        return 1;
     case WM_PRINTCLIENT:
         EraseBackground(reinterpret_cast<HDC>(wParam));
         PaintWindow(reinterpret_cast<HDC>(wParam));

@@ -90,7 +90,7 @@ private:
     void ButtonUp(WPARAM heldButtons, int x, int y);
     // The press ends without a click: the focus or the mouse capture went elsewhere.
     void CancelPress();
-    void EraseBackground(HDC dc);
+    void EraseBackground(HDC dc) override;
 
     std::wstring FCaption;
     TAlignmentVertical FAlignmentVertical = TAlignmentVertical::avCenter;
