@@ -8,6 +8,7 @@
 #include "toolkit/layout_enum.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/gdi_objects.h"
+#include "toolkit/layout/layout_scaling.h"
 #include "toolkit/image_list.h"
 
 namespace {
@@ -143,22 +144,27 @@ SIZE THotBitBtn::MeasureCaption() {
     return {r.right - r.left, r.bottom - r.top};
 }
 
+// Margin and Spacing are stored as designed at 96 pixels per inch and scaled to the display's.
+int THotBitBtn::ScaledMargin() const { return FMargin < 0 ? FMargin : ScaleToDpi(FMargin, PixelsPerInch()); }
+int THotBitBtn::ScaledSpacing() const { return ScaleToDpi(FSpacing, PixelsPerInch()); }
+
 // Margin pixels from the caption area's edge on the layout's side; a Margin of -1 centres the
 // picture and the caption together instead.
 TRect THotBitBtn::ComputeGlyphRect(const TRect& area) {
     SIZE g = MeasureGlyph();
+    const int margin = ScaledMargin(), spacing = ScaledSpacing();
     bool across = FLayout == TButtonLayout::blGlyphLeft || FLayout == TButtonLayout::blGlyphRight;
     int x = (area.Left + area.Right - g.cx) / 2, y = (area.Top + area.Bottom - g.cy) / 2;
-    if (FMargin >= 0) {
+    if (margin >= 0) {
         switch (FLayout) {
-        case TButtonLayout::blGlyphLeft: x = area.Left + FMargin; break;
-        case TButtonLayout::blGlyphRight: x = area.Right - FMargin - g.cx; break;
-        case TButtonLayout::blGlyphTop: y = area.Top + FMargin; break;
-        case TButtonLayout::blGlyphBottom: y = area.Bottom - FMargin - g.cy; break;
+        case TButtonLayout::blGlyphLeft: x = area.Left + margin; break;
+        case TButtonLayout::blGlyphRight: x = area.Right - margin - g.cx; break;
+        case TButtonLayout::blGlyphTop: y = area.Top + margin; break;
+        case TButtonLayout::blGlyphBottom: y = area.Bottom - margin - g.cy; break;
         }
     } else {
         SIZE text = MeasureCaption();
-        int total = (across ? g.cx + text.cx : g.cy + text.cy) + FSpacing;
+        int total = (across ? g.cx + text.cx : g.cy + text.cy) + spacing;
         int start = across ? (area.Left + area.Right - total) / 2 : (area.Top + area.Bottom - total) / 2;
         switch (FLayout) {
         case TButtonLayout::blGlyphLeft: x = start; break;
@@ -175,11 +181,12 @@ TRect THotBitBtn::ComputeCaptionRect() {
     SIZE g = MeasureGlyph();
     if (g.cx == 0 || g.cy == 0) return r;  // no picture, no room for one
     TRect glyph = ComputeGlyphRect(r);
+    const int spacing = ScaledSpacing();
     switch (FLayout) {
-    case TButtonLayout::blGlyphLeft: r.Left = glyph.Right + FSpacing; break;
-    case TButtonLayout::blGlyphRight: r.Right = glyph.Left - FSpacing; break;
-    case TButtonLayout::blGlyphTop: r.Top = glyph.Bottom + FSpacing; break;
-    case TButtonLayout::blGlyphBottom: r.Bottom = glyph.Top - FSpacing; break;
+    case TButtonLayout::blGlyphLeft: r.Left = glyph.Right + spacing; break;
+    case TButtonLayout::blGlyphRight: r.Right = glyph.Left - spacing; break;
+    case TButtonLayout::blGlyphTop: r.Top = glyph.Bottom + spacing; break;
+    case TButtonLayout::blGlyphBottom: r.Bottom = glyph.Top - spacing; break;
     }
     return r;
 }

@@ -47,6 +47,8 @@ protected:
     virtual void RenderGlyph(TCanvas& canvas, const TRect& r);
 
 private:
+    int ScaledMargin() const;
+    int ScaledSpacing() const;
     bool ShowsListImage() const;
     int GlyphImage() const;
     // The caption's measured size in the button's font (for a negative Margin).
