@@ -54,7 +54,9 @@ void TGIFAnimator::HandleImageChange() {
 void TGIFAnimator::SetAnimate(bool animate) {
     if (animate == FAnimate) return;
     if (animate) {
-        FTimer->SetOnTimer([this](TComponent*) { AdvanceFrame(); });
+        // The tick reaches its timer through the sender: while the animator is destroyed, FTimer
+        // is already empty but the timer lives on until the tick under way has finished.
+        FTimer->SetOnTimer([this](TComponent* timer) { AdvanceFrame(*static_cast<TThreadedTimer*>(timer)); });
         FTimer->SetEnabled(true);
         FAnimate = FTimer->Enabled();
         Fire(OnStart);
@@ -116,7 +118,9 @@ unsigned TGIFAnimator::FrameDelay() {
     return std::clamp(FImage->Frame(index).Delay(), kShortestDelay, kLongestDelay);
 }
 
-void TGIFAnimator::AdvanceFrame() {
+void TGIFAnimator::AdvanceFrame() { AdvanceFrame(*FTimer); }
+
+void TGIFAnimator::AdvanceFrame(TThreadedTimer& timer) {
     if (PaintingCopy()) return;
     bool stop = false;
     {
@@ -128,13 +132,13 @@ void TGIFAnimator::AdvanceFrame() {
             std::lock_guard canvasLock(ControlCanvas().Lock());
             PaintNow();
         }
-        FTimer->SetInterval(FrameDelay());
+        if (timer.Enabled()) timer.SetInterval(FrameDelay());  // a timer being destroyed is disabled
         stop = !FLoop && FFrameIndex == 0;
     }
     // Handed over only after the locks are released: a setter or a paint on the user-interface
     // thread may be waiting for them, and would never run the call.
-    if (OnFrameChanged) FTimer->CallSynchronized([this] { Fire(OnFrameChanged); });
-    if (stop) FTimer->CallSynchronized([this] { SetAnimate(false); });
+    if (OnFrameChanged) timer.CallSynchronized([this] { Fire(OnFrameChanged); });
+    if (stop) timer.CallSynchronized([this] { SetAnimate(false); });
 }
 
 void TGIFAnimator::DrawImage(TCanvas& canvas) {

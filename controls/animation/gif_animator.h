@@ -70,6 +70,7 @@ protected:
     void AdjustToGraphic() override;
 
 private:
+    void AdvanceFrame(TThreadedTimer& timer);
     void HandleImageChange();
     void SetDrawingOption(std::atomic<bool>& option, bool value);
     TRect DestinationRect(const TBitmap& picture) const;
