@@ -166,7 +166,7 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         HDC dc = reinterpret_cast<HDC>(wParam);
         RECT area = ClientRect().ToRECT();
         if (GetClipBox(dc, &area) == ERROR) area = ClientRect().ToRECT();
-        PaintBackground(dc);
+        EraseBackground(dc);
         PaintWindow(dc);
         PaintWindowlessChildren(dc, area);
         return 0;

@@ -52,10 +52,6 @@ TColor TCustomHotButton::CaptionColor() const { return Font().Color() == clNone 
 
 LRESULT TCustomHotButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PRINTCLIENT:
-        EraseBackground(reinterpret_cast<HDC>(wParam));
-        PaintWindow(reinterpret_cast<HDC>(wParam));
-        return 0;
     case WM_MOUSEMOVE:
         PointerMoved(PointX(lParam), PointY(lParam));
         return 0;

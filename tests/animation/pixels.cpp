@@ -11,9 +11,12 @@ TPixels PixelsOf(TBitmap& bitmap) {
     return pixels;
 }
 
-TPixels PaintedPixels(TControl& control) {
+TPixels PaintedPixels(TControl& control) { return PaintedPixels(control, clBlack); }
+
+TPixels PaintedPixels(TControl& control, TColor ground) {
     TBitmap surface;
     surface.SetSize(control.Width(), control.Height());
+    surface.Canvas().FillRect({0, 0, control.Width(), control.Height()}, ground);
     control.PaintControl(surface.Canvas().Handle());
     return PixelsOf(surface);
 }

@@ -19,6 +19,8 @@ struct TPixels {
 TPixels PixelsOf(TBitmap& bitmap);
 // The control's paint message handled with a memory device context of its size.
 TPixels PaintedPixels(TControl& control);
+// The same over a ground of the given colour, for what a control leaves unpainted.
+TPixels PaintedPixels(TControl& control, TColor ground);
 // A toolkit colour as the pixel it paints (system colours resolved).
 std::uint32_t PixelOf(TColor color);
 std::string HexPixel(std::uint32_t pixel);

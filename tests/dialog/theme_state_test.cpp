@@ -8,20 +8,15 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/animation/pixels.h"
 #include "tests/dialog/dialog_fixture.h"
-#include "toolkit/bitmap.h"
 #include "toolkit/theme_services.h"
 
 namespace {
 
 // The label's bottom-right pixel, below its text, painted over green.
 std::uint32_t CornerOverGreen(TLabel& label) {
-    TBitmap surface;
-    surface.SetSize(label.Width(), label.Height());
-    surface.Canvas().FillRect({0, 0, label.Width(), label.Height()}, MakeRGB(0, 255, 0));
-    label.PaintControl(surface.Canvas().Handle());
-    GdiFlush();
-    return surface.Bits()[label.Width() * label.Height() - 1] & 0xFFFFFF;
+    return PaintedPixels(label, MakeRGB(0, 255, 0)).At(label.Width() - 1, label.Height() - 1);
 }
 
 class DialogThemeTest : public TDialogTest {};

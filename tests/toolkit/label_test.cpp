@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "toolkit/bitmap.h"
+#include "tests/animation/pixels.h"
 #include "toolkit/form.h"
 #include "toolkit/label.h"
 #include "toolkit/theme_services.h"
@@ -19,12 +19,7 @@ HTHEME WINAPI Open(HWND, LPCWSTR) { return nullptr; }
 
 // The label's bottom-right pixel, below any glyph, painted over green.
 std::uint32_t CornerOverGreen(TLabel& label) {
-    TBitmap surface;
-    surface.SetSize(label.Width(), label.Height());
-    surface.Canvas().FillRect({0, 0, label.Width(), label.Height()}, MakeRGB(0, 255, 0));
-    label.PaintControl(surface.Canvas().Handle());
-    GdiFlush();
-    return surface.Bits()[label.Width() * label.Height() - 1] & 0xFFFFFF;
+    return PaintedPixels(label, MakeRGB(0, 255, 0)).At(label.Width() - 1, label.Height() - 1);
 }
 
 }  // namespace
