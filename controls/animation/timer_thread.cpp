@@ -1,5 +1,7 @@
 #include "controls/animation/timer_thread.h"
 
+#include <process.h>
+
 #include <chrono>
 #include <string>
 
@@ -9,15 +11,24 @@
 
 std::shared_ptr<TTimerThread> TTimerThread::Create(TThreadedTimer* owner) {
     std::shared_ptr<TTimerThread> worker(new TTimerThread(owner));
-    std::thread([worker] { worker->Execute(); }).detach();
-    std::unique_lock lock(worker->FLock);
-    worker->FWake.wait(lock, [&] { return worker->FWorkerId != std::thread::id(); });
-    if (!worker->FHandle) {
-        lock.unlock();
-        worker->Terminate();
-        throw Exception("Cannot start the timer thread");
-    }
+    // The thread keeps the worker alive until it ends. It starts suspended so that its handle
+    // and identity are known before it runs, without waiting for it to come up.
+    auto held = std::make_unique<std::shared_ptr<TTimerThread>>(worker);
+    unsigned id = 0;
+    auto handle = reinterpret_cast<HANDLE>(
+        _beginthreadex(nullptr, 0, &TTimerThread::ThreadMain, held.get(), CREATE_SUSPENDED, &id));
+    if (!handle) throw Exception("Cannot start the timer thread");
+    held.release();
+    worker->FHandle = handle;
+    worker->FWorkerId = id;
+    ResumeThread(handle);
     return worker;
+}
+
+unsigned __stdcall TTimerThread::ThreadMain(void* held) {
+    std::unique_ptr<std::shared_ptr<TTimerThread>> worker(static_cast<std::shared_ptr<TTimerThread>*>(held));
+    (*worker)->Execute();
+    return 0;
 }
 
 TTimerThread::~TTimerThread() {
@@ -75,7 +86,7 @@ void TTimerThread::Terminate() {
     FEndRequested = true;
     FParks = 0;
     FWake.notify_all();
-    std::thread::id caller = std::this_thread::get_id();
+    DWORD caller = GetCurrentThreadId();
     if (caller == FWorkerId || caller == FHandlerThread) return;  // called from the tick itself
     while (FTickRunning) {
         if (FCallHandedOver && Application && Application->IsMainThread())
@@ -96,15 +107,6 @@ void TTimerThread::ServeHandedOverCalls(std::unique_lock<std::mutex>& lock) {
 }
 
 void TTimerThread::Execute() {
-    HANDLE self = nullptr;
-    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &self, 0, FALSE,
-                    DUPLICATE_SAME_ACCESS);
-    {
-        std::lock_guard lock(FLock);
-        FHandle = self;
-        FWorkerId = std::this_thread::get_id();
-    }
-    FWake.notify_all();
     unsigned interval = 0;
     while (WaitWhileParked(interval) && Sleep(interval)) DeliverTick();
 }
@@ -159,13 +161,13 @@ void TTimerThread::RunTick() {
         std::lock_guard lock(FLock);
         if (!FOwner) throw EAbort();
         owner = FOwner;
-        FHandlerThread = std::this_thread::get_id();
+        FHandlerThread = GetCurrentThreadId();
     }
     struct THandlerDone {
         TTimerThread& Worker;
         ~THandlerDone() {
             std::lock_guard lock(Worker.FLock);
-            Worker.FHandlerThread = std::thread::id();
+            Worker.FHandlerThread = 0;
         }
     } done{*this};
     owner->Tick();

@@ -14,7 +14,6 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 #include "controls/animation/thread_priority.h"
 
@@ -37,7 +36,7 @@ public:
     void SetInterval(unsigned milliseconds);
     // Raises Exception when the thread layer refuses.
     void SetPriority(TThreadPriority priority);
-    bool IsWorkerThread() const { return std::this_thread::get_id() == FWorkerId; }
+    bool IsWorkerThread() const { return GetCurrentThreadId() == FWorkerId; }
 
     // Runs call on the user-interface thread while this thread waits; the call's exception is
     // raised again here. Raises EAbort instead of running it once the owner is gone.
@@ -50,6 +49,7 @@ public:
 
 private:
     explicit TTimerThread(TThreadedTimer* owner) : FOwner(owner) {}
+    static unsigned __stdcall ThreadMain(void* held);
     void Execute();
     bool WaitWhileParked(unsigned& interval);
     bool Sleep(unsigned milliseconds);
@@ -67,7 +67,7 @@ private:
     bool FEndRequested = false;
     bool FTickRunning = false;   // the worker is in a tick (on itself or handed over)
     bool FCallHandedOver = false;  // that tick waits for the user-interface thread
-    std::thread::id FWorkerId;
-    std::thread::id FHandlerThread;  // the thread running the handler now, if any
+    DWORD FWorkerId = 0;
+    DWORD FHandlerThread = 0;  // the thread running the handler now, if any
     HANDLE FHandle = nullptr;
 };
