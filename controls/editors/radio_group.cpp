@@ -184,7 +184,9 @@ int TRadioGroup::CaptionTextHeight() const {
     return measure.TextExtent(L"Qq").cy;
 }
 
+// Computed once when loading ends, not for every property read.
 void TRadioGroup::UpdateView() {
+    if (Loading()) return;
     TEditViewOptions options;
     options.Transparent = FTransparent;
     options.TextEditor = false;

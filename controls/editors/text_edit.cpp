@@ -68,27 +68,37 @@ void TTextEdit::SetProperties(const TTextEditProperties& properties) {
     UpdateView();
 }
 
+// The view is computed first, so the EDIT is created in its place with the properties' styles
+// and needs no moving or restyling afterwards.
 void TTextEdit::CreateWnd() {
+    FViewComputed = false;
+    UpdateView();
     DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | AlignmentStyle(FProperties);
-    FEdit = CreateWindowExW(0, L"EDIT", AnsiToWide(FText).c_str(), style, 0, 0, 0, 0, Handle(), nullptr,
+    if (FProperties.ReadOnly) style |= ES_READONLY;
+    if (FProperties.EchoChar()) style |= ES_PASSWORD;
+    RECT place = InnerEditRect();
+    FEdit = CreateWindowExW(0, L"EDIT", AnsiToWide(FText).c_str(), style, place.left, place.top,
+                            place.right - place.left, place.bottom - place.top, Handle(), nullptr,
                             GetModuleHandleW(nullptr), nullptr);
     SendMessageW(FEdit, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     SubclassChild(FEdit);
-    FViewComputed = false;
     ApplyProperties();
-    UpdateView();
     TCustomControl::CreateWnd();
 }
 
-// The properties object's settings, given to the inner edit together with the echo.
+// The properties object's settings, given to the inner edit together with the echo. A setting
+// the EDIT has already is not sent again: each change restyles the window.
 void TTextEdit::ApplyProperties() {
     if (!FEdit) return;
     auto style = static_cast<DWORD>(GetWindowLongPtrW(FEdit, GWL_STYLE));
     DWORD wanted = (style & ~kPropertyStyles) | AlignmentStyle(FProperties);
     if (wanted != style) SetWindowLongPtrW(FEdit, GWL_STYLE, static_cast<LONG_PTR>(wanted));
-    SendMessageW(FEdit, EM_SETREADONLY, FProperties.ReadOnly, 0);
+    if (((style & ES_READONLY) != 0) != FProperties.ReadOnly)
+        SendMessageW(FEdit, EM_SETREADONLY, FProperties.ReadOnly, 0);
     SendMessageW(FEdit, EM_SETLIMITTEXT, static_cast<WPARAM>(FProperties.MaxLength), 0);
-    SendMessageW(FEdit, EM_SETPASSWORDCHAR, FProperties.EchoChar(), 0);
+    wchar_t echo = FProperties.EchoChar();
+    if (static_cast<wchar_t>(SendMessageW(FEdit, EM_GETPASSWORDCHAR, 0, 0)) != echo)
+        SendMessageW(FEdit, EM_SETPASSWORDCHAR, echo, 0);
     InvalidateRect(FEdit, nullptr, TRUE);
 }
 
@@ -99,7 +109,10 @@ TEditViewOptions TTextEdit::ViewOptions() const {
     return options;
 }
 
+// While the layout is read each property would recompute the view; it is computed once when
+// loading ends.
 void TTextEdit::UpdateView() {
+    if (Loading()) return;
     TEditStates states = EditStates(Enabled(), Focused(), FHot);
     TEditViewOptions options = ViewOptions();
     TRect bounds{0, 0, Width(), Height()};
@@ -137,15 +150,19 @@ int TTextEdit::InnerEditHeight() const {
 // Inside the content rectangle, vertically placed by the alignment and never above the content
 // top. The width is the content width: one pixel more would lay the EDIT over the frame's right
 // column.
-void TTextEdit::PlaceInnerEdit() {
-    if (!FEdit) return;
+RECT TTextEdit::InnerEditRect() const {
     const TRect& content = FView.ClientRect;
     int height = InnerEditHeight();
     int top = content.Top;
     if (FProperties.Vert == TEditVertAlignment::taBottomJustify) top = content.Bottom - height;
     else if (FProperties.Vert == TEditVertAlignment::taVCenter) top = content.Top + (content.Height() - height) / 2;
     top = std::max(top, content.Top);
-    RECT wanted{content.Left, top, content.Right, top + height};
+    return RECT{content.Left, top, content.Right, top + height};
+}
+
+void TTextEdit::PlaceInnerEdit() {
+    if (!FEdit) return;
+    RECT wanted = InnerEditRect();
     RECT now{};
     GetWindowRect(FEdit, &now);
     MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&now), 2);

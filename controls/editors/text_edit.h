@@ -57,6 +57,8 @@ protected:
 
 private:
     void UpdateView();
+    // Where the inner edit belongs in the current view.
+    RECT InnerEditRect() const;
     void PlaceInnerEdit();
     void ApplyProperties();
     TEditViewOptions ViewOptions() const;
