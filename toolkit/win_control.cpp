@@ -11,8 +11,10 @@
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"DbsetupControl";
-constexpr wchar_t kOwnerProperty[] = L"DbsetupControl";
-constexpr wchar_t kOldProcProperty[] = L"DbsetupOldProc";
+// A window of the class keeps its control in its extra bytes, and a subclassed native child in
+// its user data: reading either stays in the process, where a window property is a request to
+// the window server on every message.
+constexpr int kControlSlot = 0;
 
 void RegisterWindowClass(WNDPROC procedure) {
     static bool registered = false;
@@ -21,6 +23,7 @@ void RegisterWindowClass(WNDPROC procedure) {
     wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = procedure;
+    wc.cbWndExtra = sizeof(LONG_PTR);
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     wc.lpszClassName = kWindowClass;
@@ -87,9 +90,19 @@ HWND TWinControl::Handle() {
     return FHandle;
 }
 
+// The window procedure tells which kind of window it is, and so where its control is kept.
+TWinControl* TWinControl::ControlOf(HWND window) {
+    auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+    if (procedure == &TWinControl::WindowProcedure)
+        return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, kControlSlot));
+    if (procedure == &TWinControl::ChildProcedure)
+        return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return nullptr;
+}
+
 TWinControl* TWinControl::FromHandle(HWND window) {
     for (; window; window = GetParent(window))
-        if (auto control = static_cast<TWinControl*>(GetPropW(window, kOwnerProperty))) return control;
+        if (TWinControl* control = ControlOf(window)) return control;
     return nullptr;
 }
 
@@ -137,12 +150,12 @@ LRESULT CALLBACK TWinControl::WindowProcedure(HWND window, UINT message, WPARAM 
     if (message == WM_NCCREATE) {
         auto control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         control->FHandle = window;
-        SetPropW(window, kOwnerProperty, control);
+        SetWindowLongPtrW(window, kControlSlot, reinterpret_cast<LONG_PTR>(control));
     }
-    auto control = static_cast<TWinControl*>(GetPropW(window, kOwnerProperty));
+    auto control = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, kControlSlot));
     if (!control) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        RemovePropW(window, kOwnerProperty);
+        SetWindowLongPtrW(window, kControlSlot, 0);
         control->FHandle = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -319,30 +332,34 @@ bool TWinControl::SetProperty(const TLayoutProperty& p, const TLayoutContext& co
 }
 
 void TWinControl::ScaleChanged() {
-    for (HWND child : FNativeChildren)
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+    for (const TNativeChild& child : FNativeChildren)
+        SendMessageW(child.Window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     BoundsChanged();
     Invalidate();
 }
 
 void TWinControl::SubclassChild(HWND child) {
-    FNativeChildren.push_back(child);
-    SetPropW(child, kOwnerProperty, this);
-    auto old = SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::ChildProcedure));
-    SetPropW(child, kOldProcProperty, reinterpret_cast<HANDLE>(old));
+    FNativeChildren.push_back({child, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(child, GWLP_WNDPROC))});
+    SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::ChildProcedure));
+}
+
+WNDPROC TWinControl::PreviousProcedure(HWND child) const {
+    for (const TNativeChild& known : FNativeChildren)
+        if (known.Window == child) return known.Previous;
+    return nullptr;
 }
 
 LRESULT CALLBACK TWinControl::ChildProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto control = static_cast<TWinControl*>(GetPropW(window, kOwnerProperty));
-    auto old = reinterpret_cast<WNDPROC>(GetPropW(window, kOldProcProperty));
+    auto control = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    WNDPROC previous = control ? control->PreviousProcedure(window) : nullptr;
+    if (!previous) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        if (control) std::erase(control->FNativeChildren, window);
-        RemovePropW(window, kOwnerProperty);
-        RemovePropW(window, kOldProcProperty);
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
-        return CallWindowProcW(old, window, message, wParam, lParam);
+        std::erase_if(control->FNativeChildren, [&](const TNativeChild& known) { return known.Window == window; });
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        return CallWindowProcW(previous, window, message, wParam, lParam);
     }
-    if (!control) return CallWindowProcW(old, window, message, wParam, lParam);
     // The window that takes the focus for the control speaks for it (an editor's EDIT).
     if (message == WM_GETOBJECT && window == control->FocusWindow())
         if (LRESULT object = control->AccessibleObjectResult(wParam, lParam)) return object;
@@ -354,8 +371,7 @@ LRESULT TWinControl::ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM l
 }
 
 LRESULT TWinControl::CallChildDefault(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto old = reinterpret_cast<WNDPROC>(GetPropW(child, kOldProcProperty));
-    return CallWindowProcW(old, child, message, wParam, lParam);
+    return CallWindowProcW(PreviousProcedure(child), child, message, wParam, lParam);
 }
 
 void TCustomControl::PaintWindow(HDC dc) {

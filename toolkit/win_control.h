@@ -96,6 +96,8 @@ protected:
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ChildProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static TWinControl* ControlOf(HWND window);
+    WNDPROC PreviousProcedure(HWND child) const;
     void CreateHandle();
     TControl* WindowlessAt(int x, int y) const;
     void HandlePaint();
@@ -104,7 +106,11 @@ private:
     LRESULT AccessibleObjectResult(WPARAM wParam, LPARAM lParam);
 
     HWND FHandle = nullptr;
-    std::vector<HWND> FNativeChildren;  // subclassed through SubclassChild
+    struct TNativeChild {
+        HWND Window;
+        WNDPROC Previous;  // its procedure before SubclassChild
+    };
+    std::vector<TNativeChild> FNativeChildren;
     TAccessibleObject* FAccessible = nullptr;  // one reference held while the control lives
     long FAnnouncedState = 0;
     std::vector<TControl*> FControls;  // z-order: later lies above
