@@ -104,16 +104,28 @@ HTHEME TThemeServices::Open(TThemedObjectType type, const wchar_t* classList) {
     return handle;
 }
 
+namespace {
+
+// Which common controls a process uses is settled when it starts (by its manifest), so this is
+// asked once: finding the library by name searches the disk under Wine on every call.
+bool CommonControlsVersion6() {
+    static const bool version6 = [] {
+        HMODULE commonControls = GetModuleHandleW(L"comctl32.dll");
+        if (!commonControls) return false;
+        auto getVersion = reinterpret_cast<HRESULT(CALLBACK*)(DLLVERSIONINFO*)>(
+            reinterpret_cast<void*>(GetProcAddress(commonControls, "DllGetVersion")));
+        if (!getVersion) return false;
+        DLLVERSIONINFO info{};
+        info.cbSize = sizeof(info);
+        return SUCCEEDED(getVersion(&info)) && info.dwMajorVersion >= 6;
+    }();
+    return version6;
+}
+
+}  // namespace
+
 bool TThemeServices::ThemesEnabledForApplication() const {
-    if (!LibraryLoaded() || !FThemesActive) return false;
-    HMODULE commonControls = GetModuleHandleW(L"comctl32.dll");
-    if (!commonControls) return false;
-    auto getVersion = reinterpret_cast<HRESULT(CALLBACK*)(DLLVERSIONINFO*)>(
-        reinterpret_cast<void*>(GetProcAddress(commonControls, "DllGetVersion")));
-    if (!getVersion) return false;
-    DLLVERSIONINFO info{};
-    info.cbSize = sizeof(info);
-    return SUCCEEDED(getVersion(&info)) && info.dwMajorVersion >= 6;
+    return LibraryLoaded() && FThemesActive && CommonControlsVersion6();
 }
 
 int TThemeServices::AddThemeChangedListener(TListener listener) {
