@@ -36,17 +36,25 @@ void TCanvas::DrawText(const std::wstring& text, TRect rect, UINT flags, TColor 
     SelectObject(FHandle, oldFont);
 }
 
-SIZE TCanvas::TextExtent(const std::wstring& text) {
+namespace {
+
+SIZE ExtentOn(HDC dc, const TFont& font, const std::wstring& text) {
     SIZE size{};
-    if (!FHandle) {
-        TWindowDC screen(nullptr);
-        TCanvasBinding binding(*this, screen.Get());
-        return TextExtent(text);
-    }
-    HGDIOBJ oldFont = SelectObject(FHandle, FFont.Handle());
-    GetTextExtentPoint32W(FHandle, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(FHandle, oldFont);
+    HGDIOBJ oldFont = SelectObject(dc, font.Handle());
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, oldFont);
     return size;
+}
+
+}  // namespace
+
+SIZE MeasureText(const TFont& font, const std::wstring& text) {
+    static const TMemoryDC measuring;
+    return ExtentOn(measuring.Get(), font, text);
+}
+
+SIZE TCanvas::TextExtent(const std::wstring& text) {
+    return FHandle ? ExtentOn(FHandle, FFont, text) : MeasureText(FFont, text);
 }
 
 TCanvasBinding::TCanvasBinding(TCanvas& canvas, HDC dc)

@@ -22,6 +22,11 @@ struct TRect {
     bool operator==(const TRect&) const = default;
 };
 
+// The extent of text in a font. Measured on one memory device context kept for the purpose, so
+// a control that sizes itself by its text makes no device context of its own (user-interface
+// thread only).
+SIZE MeasureText(const TFont& font, const std::wstring& text);
+
 class TCanvas {
 public:
     TCanvas() = default;

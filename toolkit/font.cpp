@@ -50,7 +50,7 @@ void TFont::SetBold(bool bold) {
     Changed();
 }
 
-HFONT TFont::Handle() {
+HFONT TFont::Handle() const {
     if (!FHandle) {
         LOGFONTW font{};
         font.lfHeight = FHeight;

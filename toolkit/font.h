@@ -28,7 +28,7 @@ public:
     void SetColor(TColor color);
     void SetBold(bool bold);
 
-    HFONT Handle();  // made on first use after every change
+    HFONT Handle() const;  // made on first use after every change
     std::function<void()> OnChange;
 
 private:
@@ -39,5 +39,5 @@ private:
     int FCharset = DEFAULT_CHARSET;
     TColor FColor = clWindowText;
     bool FBold = false;
-    TFontObject FHandle;
+    mutable TFontObject FHandle;
 };

@@ -64,9 +64,7 @@ std::wstring TLabel::AccessibleName() const {
 
 void TLabel::AdjustSize() {
     if (!FAutoSize || Loading()) return;
-    TCanvas measure;
-    measure.Font() = Font();
-    SIZE size = measure.TextExtent(FCaption);
+    SIZE size = MeasureText(Font(), FCaption);
     SetBounds(Left(), Top(), size.cx, size.cy);
 }
 

@@ -179,9 +179,7 @@ void TRadioGroup::SetGroupTabStop(bool stop) {
 }
 
 int TRadioGroup::CaptionTextHeight() const {
-    TCanvas measure;
-    measure.Font() = Font();
-    return measure.TextExtent(L"Qq").cy;
+    return MeasureText(Font(), L"Qq").cy;
 }
 
 // Computed once when loading ends, not for every property read.

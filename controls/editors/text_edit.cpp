@@ -142,9 +142,7 @@ void TTextEdit::UpdateView() {
 }
 
 int TTextEdit::InnerEditHeight() const {
-    TCanvas measure;
-    measure.Font() = Font();
-    return measure.TextExtent(L"Qq").cy;
+    return MeasureText(Font(), L"Qq").cy;
 }
 
 // Inside the content rectangle, vertically placed by the alignment and never above the content
