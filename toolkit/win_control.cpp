@@ -108,7 +108,8 @@ TWinControl* TWinControl::FromHandle(HWND window) {
 
 void TWinControl::InsertControl(TControl* control) {
     FControls.push_back(control);
-    if (auto windowed = dynamic_cast<TWinControl*>(control); windowed && FHandle) windowed->Handle();
+    if (auto windowed = dynamic_cast<TWinControl*>(control); windowed && FHandle && windowed->Visible())
+        windowed->Handle();
     control->Invalidate();
 }
 
@@ -134,12 +135,33 @@ void TWinControl::CreateHandle() {
                     Height(), parentWindow, nullptr, GetModuleHandleW(nullptr), this);
     if (!FHandle) throw EOutOfResources("Error creating window");
     FAnnouncedState = AccessibleState();
+    TakeStackingPlace();
     CreateWnd();
 }
 
+// A hidden child gets its window when it is first shown (or asked for it): the dialog's port
+// editor is seldom shown, and its windows would only delay the first paint.
 void TWinControl::CreateWnd() {
     for (TControl* control : FControls)
-        if (auto windowed = dynamic_cast<TWinControl*>(control)) windowed->Handle();
+        if (auto windowed = dynamic_cast<TWinControl*>(control); windowed && windowed->Visible()) windowed->Handle();
+}
+
+// Sibling windows stack in the order of their controls, the first on top, as they do when made
+// in that order. A window made after a later sibling's (a control shown for the first time) is
+// moved to the place it would have had.
+void TWinControl::TakeStackingPlace() {
+    if (!Parent()) return;
+    const std::vector<TControl*>& siblings = Parent()->FControls;
+    auto self = std::find(siblings.begin(), siblings.end(), this);
+    auto windowed = [](TControl* control) {
+        auto sibling = dynamic_cast<TWinControl*>(control);
+        return sibling && sibling->HandleAllocated() ? sibling : nullptr;
+    };
+    if (self == siblings.end() || std::none_of(self + 1, siblings.end(), windowed)) return;
+    HWND above = HWND_TOP;
+    for (auto earlier = siblings.begin(); earlier != self; ++earlier)
+        if (TWinControl* sibling = windowed(*earlier)) above = sibling->FHandle;
+    SetWindowPos(FHandle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::DestroyWnd() {
@@ -311,7 +333,10 @@ void TWinControl::BoundsChanged() {
 }
 
 void TWinControl::VisibleChanged() {
-    if (FHandle) ShowWindow(FHandle, Visible() ? SW_SHOWNA : SW_HIDE);
+    if (FHandle)
+        ShowWindow(FHandle, Visible() ? SW_SHOWNA : SW_HIDE);
+    else if (Visible() && Parent() && Parent()->HandleAllocated())
+        Handle();
 }
 
 void TWinControl::EnabledChanged() {

@@ -99,6 +99,7 @@ private:
     static TWinControl* ControlOf(HWND window);
     WNDPROC PreviousProcedure(HWND child) const;
     void CreateHandle();
+    void TakeStackingPlace();
     TControl* WindowlessAt(int x, int y) const;
     void HandlePaint();
     void ApplyWindowState();

@@ -273,3 +273,24 @@ TEST_F(ToolkitTest, ComIsInitialisedAsASingleThreadedApartment) {
     CoUninitialize();
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
 }
+
+// A hidden child has no window until it is first shown; its window then stacks where it would
+// have been had it been made with the others (in the controls' order, the first on top).
+TEST_F(ToolkitTest, AHiddenChildGetsItsWindowWhenShownInItsStackingPlace) {
+    TProbe* first = AddProbe(FForm.get(), 0, "first");
+    TProbe* hidden = AddProbe(FForm.get(), 1, "hidden");
+    TProbe* last = AddProbe(FForm.get(), 2, "last");
+    hidden->SetVisible(false);
+    Show();
+    EXPECT_TRUE(first->HandleAllocated());
+    EXPECT_TRUE(last->HandleAllocated());
+    EXPECT_FALSE(hidden->HandleAllocated()) << "hidden at the first showing";
+
+    hidden->SetVisible(true);
+    ASSERT_TRUE(hidden->HandleAllocated()) << "shown: made at once";
+    EXPECT_TRUE(IsWindowVisible(hidden->Handle()));
+    std::vector<HWND> stack;
+    for (HWND child = GetWindow(FForm->Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        stack.push_back(child);
+    EXPECT_EQ(stack, (std::vector<HWND>{first->Handle(), hidden->Handle(), last->Handle()}));
+}
