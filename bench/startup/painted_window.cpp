@@ -29,6 +29,8 @@ HWND WaitUntilPainted(const std::wstring& caption) {
     return nullptr;
 }
 
+void ParkPointer() { SetCursorPos(0, 0); }
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];

@@ -12,5 +12,9 @@ HWND PaintedWindow(const std::wstring& caption);
 // Waits up to 30 s for PaintedWindow; null when it never came.
 HWND WaitUntilPainted(const std::wstring& caption);
 
+// Moves the pointer to the screen's corner, away from both programs' windows: a window that
+// opens under the pointer would otherwise also paint its hover state, and only the dialog has one.
+void ParkPointer();
+
 double Median(std::vector<double> values);
 double Milliseconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end);

@@ -56,6 +56,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     int runs = argc > 5 ? _wtoi(argv[5]) : 101;
+    ParkPointer();
     PROCESS_INFORMATION dialogProcess = Start(argv[1]);
     PROCESS_INFORMATION minimalProcess = Start(argv[3]);
     HWND dialog = WaitUntilPainted(argv[2]);

@@ -45,6 +45,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     int runs = argc > 5 ? _wtoi(argv[5]) : 11;
+    ParkPointer();
     std::vector<double> dialog, minimal;
     StartOnce(argv[1], argv[2]);  // warm the file cache and the Wine server once for each
     StartOnce(argv[3], argv[4]);
