@@ -14,6 +14,8 @@ HWND WaitUntilPainted(const std::wstring& caption);
 
 // Moves the pointer to the screen's corner, away from both programs' windows: a window that
 // opens under the pointer would otherwise also paint its hover state, and only the dialog has one.
+// (Under Wine the X pointer stays where it is; this moves Wine's idea of it, which is what a new
+// window is tested against. It holds once Wine's desktop runs, so call it before every start.)
 void ParkPointer();
 
 double Median(std::vector<double> values);

@@ -56,7 +56,6 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     int runs = argc > 5 ? _wtoi(argv[5]) : 101;
-    ParkPointer();
     PROCESS_INFORMATION dialogProcess = Start(argv[1]);
     PROCESS_INFORMATION minimalProcess = Start(argv[3]);
     HWND dialog = WaitUntilPainted(argv[2]);
@@ -65,6 +64,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "a window never finished its first paint\n");
         return 1;
     }
+    ParkPointer();
     std::vector<double> dialogTimes, minimalTimes;
     RepaintOnce(dialog, argv[2]);  // warm up both once
     RepaintOnce(minimal, argv[4]);

@@ -21,6 +21,7 @@ double StartOnce(const std::wstring& program, const std::wstring& caption) {
     STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION process{};
     std::wstring commandLine = L"\"" + program + L"\"";
+    ParkPointer();
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
@@ -45,7 +46,6 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     int runs = argc > 5 ? _wtoi(argv[5]) : 11;
-    ParkPointer();
     std::vector<double> dialog, minimal;
     StartOnce(argv[1], argv[2]);  // warm the file cache and the Wine server once for each
     StartOnce(argv[3], argv[4]);
