@@ -104,15 +104,16 @@ void TForm::CentreOnDesktop() {
     int left = work.left + (work.right - work.left - Width()) / 2;
     int top = work.top + (work.bottom - work.top - Height()) / 2;
     SetBounds(left, top, Width(), Height());
-    MoveWindow(Handle(), left, top, Width(), Height(), FALSE);
+    if (HandleAllocated()) MoveWindow(Handle(), left, top, Width(), Height(), FALSE);
 }
 
+// Centred before its window is made, so the window is made in its place.
 void TForm::ShowForm() {
-    HWND window = Handle();
     if (!FShown) {
         CentreOnDesktop();
         FShown = true;
     }
+    HWND window = Handle();
     SetVisible(true);
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
