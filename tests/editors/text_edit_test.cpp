@@ -118,6 +118,34 @@ TEST_F(TextEditTest, PasswordEchoWithoutAPasswordCharacterIsAStar) {
     EXPECT_EQ(SendMessageW(FFirst->InnerEdit(), EM_GETPASSWORDCHAR, 0, 0), 0);
 }
 
+// Settings made before the windows exist are in the EDIT from the moment it is made.
+TEST_F(TextEditTest, PropertiesSetBeforeTheWindowsAreMadeReachTheEdit) {
+    struct TCase {
+        bool ReadOnly;
+        TEditEchoMode Echo;
+        wchar_t PasswordChar;
+        wchar_t Shown;
+    } cases[] = {{false, TEditEchoMode::eemNormal, 0, 0},
+                 {true, TEditEchoMode::eemNormal, L'#', 0},
+                 {false, TEditEchoMode::eemPassword, 0, L'*'},
+                 {true, TEditEchoMode::eemPassword, L'#', L'#'}};
+    int top = 100;
+    for (const TCase& row : cases) {
+        auto edit = new TTextEdit(FForm.get());
+        TTextEditProperties properties = edit->Properties();
+        properties.ReadOnly = row.ReadOnly;
+        properties.EchoMode = row.Echo;
+        properties.PasswordChar = row.PasswordChar;
+        edit->SetProperties(properties);
+        edit->SetBounds(20, top += 30, 225, 25);
+        edit->SetParent(FForm.get());  // the form is shown: the windows are made here
+        HWND inner = edit->InnerEdit();
+        ASSERT_TRUE(inner);
+        EXPECT_EQ((GetWindowLongPtrW(inner, GWL_STYLE) & ES_READONLY) != 0, row.ReadOnly) << "case " << top;
+        EXPECT_EQ(SendMessageW(inner, EM_GETPASSWORDCHAR, 0, 0), row.Shown) << "case " << top;
+    }
+}
+
 RECT InnerRect(TTextEdit* edit) {
     RECT r;
     GetWindowRect(edit->InnerEdit(), &r);
