@@ -20,15 +20,8 @@ void TBitmap::Release() {
 void TBitmap::SetSize(int width, int height) {
     Release();
     if (width <= 0 || height <= 0) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    FHandle.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    FHandle = NewDibSection(width, height, &bits);
     if (!FHandle) throw EOutOfResources("Out of system resources");
     FMemoryDC.emplace(nullptr);
     FOldBitmap = SelectObject(FMemoryDC->Get(), FHandle.Get());

@@ -21,6 +21,20 @@ void DeleteCounted(HGDIOBJ object) {
 
 }  // namespace gdi_detail
 
+TBitmapObject NewDibSection(int width, int height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    TBitmapObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (bits) *bits = pixels;
+    return bitmap;
+}
+
 TMemoryDC::TMemoryDC(HDC compatibleWith) : FDC(CreateCompatibleDC(compatibleWith)) {
     if (FDC) gdi_detail::Counted(+1);
 }

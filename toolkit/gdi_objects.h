@@ -57,6 +57,11 @@ using TPenObject = TGdiObject<HPEN>;
 using TBitmapObject = TGdiObject<HBITMAP>;
 using TRegionObject = TGdiObject<HRGN>;
 
+// A 32-bit top-down device-independent bitmap (pixels 0x00RRGGBB), null when refused. Paint
+// buffers are made this way rather than compatible with the screen: that asks the display
+// driver, which under Wine costs requests to the window server for every bitmap and selection.
+TBitmapObject NewDibSection(int width, int height, void** bits = nullptr);
+
 // A memory device context (CreateCompatibleDC / DeleteDC). Declare it after the bitmaps selected
 // into it, so that it goes first and the bitmaps are free to be deleted.
 class TMemoryDC {

@@ -238,7 +238,7 @@ void TWinControl::HandlePaint() {
     RECT client;
     GetClientRect(FHandle, &client);
     if (!IsRectEmpty(&ps.rcPaint) && client.right > 0 && client.bottom > 0) {
-        TBitmapObject buffer(CreateCompatibleBitmap(dc, client.right, client.bottom));
+        TBitmapObject buffer = NewDibSection(client.right, client.bottom);
         TMemoryDC memory(dc);
         HGDIOBJ previous = SelectObject(memory.Get(), buffer.Get());
         BitBlt(memory.Get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);

@@ -48,7 +48,7 @@ void FillSolid(HDC dc, std::initializer_list<TRect> rects, TColor color) {
 void FillVerticalBlend(TCanvas& canvas, const TRect& r, TColor top, TColor bottom) {
     int width = std::abs(r.Right - r.Left), height = std::abs(r.Bottom - r.Top);
     if (width == 0 || height == 0 || !canvas.Handle()) return;
-    TBitmapObject bitmap(CreateCompatibleBitmap(canvas.Handle(), width, height));
+    TBitmapObject bitmap = NewDibSection(width, height);
     TMemoryDC memory(canvas.Handle());
     HGDIOBJ old = SelectObject(memory.Get(), bitmap.Get());
     int strip = std::min(kStripWidth, width);
