@@ -108,8 +108,7 @@ TWinControl* TWinControl::FromHandle(HWND window) {
 
 void TWinControl::InsertControl(TControl* control) {
     FControls.push_back(control);
-    if (auto windowed = dynamic_cast<TWinControl*>(control); windowed && FHandle && windowed->Visible())
-        windowed->Handle();
+    if (auto windowed = dynamic_cast<TWinControl*>(control)) windowed->MakeWindowWhenDue();
     control->Invalidate();
 }
 
@@ -139,11 +138,16 @@ void TWinControl::CreateHandle() {
     CreateWnd();
 }
 
-// A hidden child gets its window when it is first shown (or asked for it): the dialog's port
-// editor is seldom shown, and its windows would only delay the first paint.
 void TWinControl::CreateWnd() {
     for (TControl* control : FControls)
-        if (auto windowed = dynamic_cast<TWinControl*>(control); windowed && windowed->Visible()) windowed->Handle();
+        if (auto windowed = dynamic_cast<TWinControl*>(control)) windowed->MakeWindowWhenDue();
+}
+
+// A child's window is made once the child is visible and its parent has one; a hidden child gets
+// it when first shown (or asked for it). The dialog's port editor is seldom shown, and its windows
+// would only delay the first paint.
+void TWinControl::MakeWindowWhenDue() {
+    if (!FHandle && Visible() && Parent() && Parent()->HandleAllocated()) Handle();
 }
 
 // Sibling windows stack in the order of their controls, the first on top, as they do when made
@@ -335,8 +339,8 @@ void TWinControl::BoundsChanged() {
 void TWinControl::VisibleChanged() {
     if (FHandle)
         ShowWindow(FHandle, Visible() ? SW_SHOWNA : SW_HIDE);
-    else if (Visible() && Parent() && Parent()->HandleAllocated())
-        Handle();
+    else
+        MakeWindowWhenDue();
 }
 
 void TWinControl::EnabledChanged() {

@@ -99,6 +99,7 @@ private:
     static TWinControl* ControlOf(HWND window);
     WNDPROC PreviousProcedure(HWND child) const;
     void CreateHandle();
+    void MakeWindowWhenDue();
     void TakeStackingPlace();
     TControl* WindowlessAt(int x, int y) const;
     void HandlePaint();
@@ -114,7 +115,9 @@ private:
     std::vector<TNativeChild> FNativeChildren;
     TAccessibleObject* FAccessible = nullptr;  // one reference held while the control lives
     long FAnnouncedState = 0;
-    std::vector<TControl*> FControls;  // z-order: later lies above
+    // Windowless controls paint in this order, the later over the earlier; the windows of windowed
+    // ones stack the other way, the first on top, as the platform makes them.
+    std::vector<TControl*> FControls;
     int FTabOrder = -1;
     bool FTabStop = false;
     TControl* FMouseControl = nullptr;
